@@ -1,0 +1,155 @@
+#include "lettercase.hpp"
+
+#include <unicode/uchar.h>
+#include <unicode/ustring.h>
+#include <unicode/utypes.h>
+
+#include <algorithm>
+#include <climits>
+#include <new>
+#include <utility>
+#include <vector>
+
+namespace morvane {
+namespace {
+
+using IcuCaseMap = int32_t (*)(UChar*, int32_t, const UChar*, int32_t, const char*, UErrorCode*);
+
+// The root locale: ECMAScript's case mapping ignores the user's language, so
+// Turkish dotless i and friends never come into play.
+constexpr const char* kRootLocale = "";
+
+constexpr bool IsAscii(char16_t c) { return c < 0x80; }
+
+constexpr char16_t AsciiUpper(char16_t c) { return (c >= u'a' && c <= u'z') ? c - 32 : c; }
+constexpr char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? c + 32 : c; }
+
+std::size_t AsciiPrefix(std::u16string_view text) {
+    // Checked a block at a time: the common English text never leaves this loop.
+    std::size_t i = 0;
+    constexpr std::size_t kBlock = 16;
+    for (; i + kBlock <= text.size(); i += kBlock) {
+        char16_t bits = 0;
+        for (std::size_t k = 0; k < kBlock; ++k) bits |= text[i + k];
+        if (bits >= 0x80) break;
+    }
+    while (i < text.size() && IsAscii(text[i])) ++i;
+    return i;
+}
+
+// Appends ICU's full case mapping of `text`, which may be longer than `text`
+// (at most three code units for one).
+void AppendIcu(std::u16string& out, std::u16string_view text, IcuCaseMap map) {
+    // ICU counts in int32_t; a text beyond that is mapped in pieces that end
+    // after white space, where no mapping depends on its neighbours.
+    constexpr std::size_t kMaxPiece = INT32_MAX / 3;
+    while (text.size() > kMaxPiece) {
+        std::size_t cut = kMaxPiece;
+        while (cut > 1 && !u_isUWhiteSpace(text[cut - 1])) --cut;
+        if (cut <= 1) cut = kMaxPiece;
+        AppendIcu(out, text.substr(0, cut), map);
+        text.remove_prefix(cut);
+    }
+    const std::size_t start = out.size();
+    out.resize(start + text.size() * 3);
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t written =
+        map(reinterpret_cast<UChar*>(out.data() + start), static_cast<int32_t>(text.size() * 3),
+            reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()),
+            kRootLocale, &status);
+    if (status == U_MEMORY_ALLOCATION_ERROR) throw std::bad_alloc();
+    // Three code units per input unit always suffice, so any other failure
+    // would be ICU's own; keep the text rather than lose it.
+    if (U_FAILURE(status)) {
+        out.resize(start);
+        out.append(text);
+        return;
+    }
+    out.resize(start + static_cast<std::size_t>(written));
+}
+
+template <char16_t (*AsciiMap)(char16_t)>
+std::u16string MapCase(std::u16string_view text, IcuCaseMap icu) {
+    std::u16string out;
+    const std::size_t ascii = AsciiPrefix(text);
+    out.resize(ascii);
+    std::transform(text.begin(), text.begin() + ascii, out.begin(), AsciiMap);
+    if (ascii < text.size()) {
+        // Mixed text goes to ICU whole from the first non-ASCII unit on: final
+        // sigma looks at its neighbours, so the text is not cut into runs.
+        AppendIcu(out, text.substr(ascii), icu);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::u16string toUpperCase(std::u16string_view text) {
+    return MapCase<AsciiUpper>(text, u_strToUpper);
+}
+
+std::u16string toLowerCase(std::u16string_view text) {
+    return MapCase<AsciiLower>(text, u_strToLower);
+}
+
+std::u16string FirstLetterCaser::Feed(std::u16string_view piece) {
+    std::u16string text = toLowerCase(piece);
+    const std::size_t n = text.size();
+    if (n == 0) return text;
+
+    // Capitals are set in place; the rare capital longer than one unit ("ß"
+    // becomes "SS") is noted and spliced in at the end, so positions stay
+    // those of the lower-cased text throughout.
+    std::vector<std::pair<std::size_t, std::u16string>> longer;
+    auto capitalize = [&](std::size_t i) {
+        const char16_t c = text[i];
+        if (IsAscii(c)) {
+            text[i] = AsciiUpper(c);
+            return;
+        }
+        std::u16string upper;
+        AppendIcu(upper, std::u16string_view(&c, 1), u_strToUpper);
+        if (upper.size() == 1) {
+            text[i] = upper[0];
+        } else {
+            longer.emplace_back(i, std::move(upper));
+        }
+    };
+
+    std::size_t from = 0;
+    if (state_ != State::kInText) {
+        capitalize(0);
+        // A space at the very start of the text is no word break.
+        if (state_ == State::kStart) from = 1;
+    }
+    state_ = State::kInText;
+    for (;;) {
+        const std::size_t space = text.find(u' ', from);
+        if (space == std::u16string::npos) break;
+        if (space + 1 == n) {
+            state_ = State::kAfterSpace;
+            break;
+        }
+        capitalize(space + 1);
+        from = space + 1;
+    }
+
+    if (longer.empty()) return text;
+    std::u16string out;
+    out.reserve(n + 2 * longer.size());
+    std::size_t copied = 0;
+    for (const auto& [at, upper] : longer) {
+        out.append(text, copied, at - copied);
+        out += upper;
+        copied = at + 1;
+    }
+    out.append(text, copied);
+    return out;
+}
+
+std::u16string FirstLetterCase(std::u16string_view text) {
+    FirstLetterCaser caser;
+    return caser.Feed(text);
+}
+
+}  // namespace morvane

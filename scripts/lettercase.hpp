@@ -1,0 +1,35 @@
+// Letter case of English (and any other) text, with the locale-independent
+// Unicode case mappings: "ß" upper-cases to "SS", a final sigma lower-cases to
+// "ς", and characters without case are left alone. Positions count UTF-16 code
+// units.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace morvane {
+
+std::u16string toUpperCase(std::u16string_view text);
+std::u16string toLowerCase(std::u16string_view text);
+
+// Lower case, with a capital at the start of the text and after every space
+// (U+0020 only) that is not the first character. Each capital is the full
+// upper-case form of one UTF-16 code unit.
+std::u16string FirstLetterCase(std::u16string_view text);
+
+// FirstLetterCase for text that arrives in pieces. Feeding the pieces of a text
+// in order gives exactly FirstLetterCase of the whole text, provided each piece
+// ends right after a white-space character or at the end of the text, so that
+// no case mapping looks across a piece boundary.
+class FirstLetterCaser {
+public:
+    std::u16string Feed(std::u16string_view piece);
+    // Starts a new text.
+    void Reset() noexcept { state_ = State::kStart; }
+
+private:
+    enum class State { kStart, kInText, kAfterSpace };
+    State state_ = State::kStart;
+};
+
+}  // namespace morvane
