@@ -5,6 +5,7 @@
 #   ./build.sh test    set up, build and run every test (what CI runs)
 #   ./build.sh setup   install the Debian packages only
 #   ./build.sh build   set up and build only
+#   ./build.sh package build the Debian package, install, check and remove it
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -69,6 +70,26 @@ fuzz() {
     done
 }
 
+# Builds the Debian package, installs it as a user would, uses the installed
+# tool and validates the desktop files, then removes it again.
+package_check() {
+    rm -f build/morvane_*.deb
+    (cd build && cpack -G DEB >/dev/null)
+    local deb
+    deb=$(ls build/morvane_*.deb)
+    echo "package: $deb"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
+    local answer
+    answer=$(/usr/bin/morvane-convert amount 1.05)
+    [ "$answer" = "壹元伍分" ] || { echo "installed morvane-convert answered '$answer'"; return 1; }
+    desktop-file-validate /usr/share/applications/org.morvane.Morvane.desktop
+    appstreamcli validate --no-net /usr/share/metainfo/org.morvane.Morvane.metainfo.xml
+    test -x /usr/bin/morvane
+    test -f /usr/share/man/man1/morvane-convert.1.gz
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq morvane >/dev/null
+    echo "package check: installed, used, validated and removed"
+}
+
 case "${1:-}" in
     setup) setup ;;
     build) setup && build ;;
@@ -77,14 +98,16 @@ case "${1:-}" in
         if [ -x build/app/morvane ]; then exec build/app/morvane; fi
         exec build/cli/morvane-convert --help
         ;;
+    package) setup && build && package_check ;;
     test)
         setup && build
         ctest --test-dir build --output-on-failure -j"$jobs"
+        if [ "${CI:-}" = true ]; then package_check; fi
         sanitized_tests
         fuzz
         ;;
     *)
-        sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
 esac
