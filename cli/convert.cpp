@@ -1,0 +1,446 @@
+#include "convert.hpp"
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "amount.hpp"
+#include "lettercase.hpp"
+#include "utf8.hpp"
+
+namespace morvane::cli {
+namespace {
+
+// Answers are handed to the sink in blocks of about this size.
+constexpr std::size_t kFlushSize = std::size_t{256} << 10;
+
+const std::string& MalformedMessageUtf8() {
+    static const std::string message = [] {
+        std::string text;
+        EncodeUtf8(kAmountMalformedMessage, text);
+        return text;
+    }();
+    return message;
+}
+
+const std::array<bool, 128>& AsciiBoundaries() {
+    static const std::array<bool, 128> table = [] {
+        std::array<bool, 128> t{};
+        for (char32_t c = 0; c < 128; ++c) t[c] = IsCaseBoundary(c);
+        return t;
+    }();
+    return table;
+}
+
+constexpr bool IsAmountCharacter(unsigned char b) {
+    return (b >= '0' && b <= '9') || b == ',' || b == '.';
+}
+
+// Output kept until it is worth a write, and the failure that stops a run.
+class BufferedConverter : public Converter {
+public:
+    bool Feed(std::string_view bytes) final {
+        if (stopped()) return false;
+        Take(bytes);
+        Emit();
+        return !stopped();
+    }
+
+    bool Finish() final {
+        if (stopped()) return false;
+        End();
+        Emit();
+        return !stopped();
+    }
+
+protected:
+    explicit BufferedConverter(Sink& sink) : sink_(sink) {}
+
+    virtual void Take(std::string_view bytes) = 0;
+    virtual void End() = 0;
+
+    bool stopped() const { return failure_.kind != Failure::Kind::kNone; }
+
+    // Hands the buffered answers to the sink; also those written before a
+    // failure of the input, which end the output.
+    bool Emit() {
+        if (failure_.kind == Failure::Kind::kOutput) return false;
+        if (out_.empty()) return true;
+        if (!sink_.Write(out_)) {
+            failure_.kind = Failure::Kind::kOutput;
+            return false;
+        }
+        out_.clear();
+        return true;
+    }
+
+    std::string out_;
+
+private:
+    Sink& sink_;
+};
+
+// Every record is one amount. A record is held until its end is seen, up to
+// the limit; beyond it only its characters are looked at, which settles the
+// answer whenever one of them is no digit, comma or full stop.
+class AmountConverter final : public BufferedConverter {
+public:
+    AmountConverter(const Settings& settings, Sink& sink)
+        : BufferedConverter(sink),
+          null_records_(settings.null_records),
+          terminator_(settings.null_records ? '\0' : '\n'),
+          limit_(settings.amount_limit),
+          answer_end_(settings.null_records ? '\0' : '\n') {}
+
+    void Take(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            const void* hit = std::memchr(bytes.data(), terminator_, bytes.size());
+            if (hit == nullptr) {
+                Carry(bytes);
+                break;
+            }
+            const std::size_t end =
+                static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
+            if (carrying_) {
+                Carry(bytes.substr(0, end));
+                EndCarried(true);
+            } else {
+                Answer(bytes.substr(0, end), true);
+            }
+            bytes.remove_prefix(end + 1);
+            if (stopped()) return;
+            if (out_.size() >= kFlushSize && !Emit()) return;
+        }
+    }
+
+    void End() override {
+        // A last record without its terminator still counts; no bytes, no record.
+        if (carrying_) EndCarried(false);
+    }
+
+private:
+    // `terminated`: the record ended with its terminator, not with the input.
+    void Answer(std::string_view record, bool terminated) {
+        ++records_;
+        if (record.size() > limit_) {
+            ScanLong(record);
+            EndLong(terminated);
+            return;
+        }
+        // In lines, a CR right before the LF belongs to the line end.
+        if (!null_records_ && terminated && !record.empty() && record.back() == '\r') {
+            record.remove_suffix(1);
+        }
+        if (AppendAmountAnswer(record, scratch_, out_)) answered_with_message_ = true;
+        out_ += answer_end_;
+    }
+
+    void Carry(std::string_view bytes) {
+        if (bytes.empty()) return;
+        carrying_ = true;
+        if (long_) {
+            ScanLong(bytes);
+        } else if (carry_.size() + bytes.size() > limit_) {
+            long_ = true;
+            ScanLong(carry_);
+            ScanLong(bytes);
+            carry_.clear();
+        } else {
+            carry_ += bytes;
+        }
+    }
+
+    void EndCarried(bool terminated) {
+        carrying_ = false;
+        if (long_) {
+            ++records_;
+            long_ = false;
+            EndLong(terminated);
+        } else {
+            Answer(carry_, terminated);
+            carry_.clear();
+        }
+    }
+
+    void ScanLong(std::string_view bytes) {
+        for (const char ch : bytes) {
+            if (long_refused_) return;
+            const auto b = static_cast<unsigned char>(ch);
+            if (long_cr_) long_refused_ = true;  // a CR inside the line is a character
+            long_cr_ = !null_records_ && b == '\r';
+            if (!long_cr_ && !IsAmountCharacter(b)) long_refused_ = true;
+        }
+    }
+
+    // ToTrans refuses any character other than digits, commas and full stops,
+    // so such a record gets that message however long it is. A longer record
+    // made of those alone cannot be answered without reading it whole.
+    void EndLong(bool terminated) {
+        if (long_cr_ && !terminated) long_refused_ = true;
+        if (long_refused_) {
+            out_ += MalformedMessageUtf8();
+            out_ += answer_end_;
+            answered_with_message_ = true;
+        } else {
+            failure_ = {Failure::Kind::kAmountTooLong, 0, records_};
+        }
+        long_refused_ = false;
+        long_cr_ = false;
+    }
+
+    const bool null_records_;
+    const char terminator_;
+    const std::size_t limit_;
+    const char answer_end_;
+    std::uint64_t records_ = 0;
+    bool carrying_ = false;  // bytes of an unfinished record were seen
+    std::string carry_;
+    bool long_ = false;  // the unfinished record is over the limit
+    bool long_refused_ = false;
+    bool long_cr_ = false;
+    std::u16string scratch_;
+};
+
+// The whole input (or each record) is one text. It is mapped a piece at a
+// time; a piece ends right after a character at which no case mapping looks
+// across (IsCaseBoundary: white space, digits, most punctuation, Chinese
+// characters), so the pieces together give exactly the answer for the whole
+// text. Only when a whole window holds no such character is the text cut at a
+// character boundary anyway; final sigma is then the one mapping that may see
+// less than the whole text at that cut. forced_cuts() counts such cuts.
+class CaseConverter final : public BufferedConverter {
+public:
+    CaseConverter(const Settings& settings, Sink& sink)
+        : BufferedConverter(sink),
+          mode_(settings.mode),
+          null_records_(settings.null_records),
+          window_(std::max<std::size_t>(settings.window, 8)) {}
+
+    void Take(std::string_view bytes) override {
+        for (;;) {
+            const std::size_t nul = null_records_ ? bytes.find('\0') : std::string_view::npos;
+            if (nul == std::string_view::npos) {
+                Append(bytes);
+                break;
+            }
+            Append(bytes.substr(0, nul));
+            EndText();
+            if (stopped()) return;
+            out_ += '\0';
+            ++offset_;
+            bytes.remove_prefix(nul + 1);
+        }
+    }
+
+    void End() override {
+        // Without -0 the input is one text, even an empty one; with -0 a last
+        // record without NUL counts when it holds any byte.
+        if (!null_records_ || in_text_) {
+            EndText();
+            if (!stopped() && null_records_) out_ += '\0';
+        }
+    }
+
+private:
+    void Append(std::string_view bytes) {
+        if (!bytes.empty()) in_text_ = true;
+        while (!bytes.empty() && !stopped()) {
+            const std::size_t take = std::min(bytes.size(), window_);
+            pending_ += bytes.substr(0, take);
+            bytes.remove_prefix(take);
+            Drain();
+        }
+    }
+
+    // Maps every piece of the pending bytes that can be cut off exactly.
+    void Drain() {
+        while (!stopped()) {
+            const std::size_t end = std::min(pending_.size(), window_);
+            std::size_t cut = LastBoundary(searched_, end);
+            if (cut == 0) {
+                if (pending_.size() < window_) {
+                    searched_ = end;
+                    return;
+                }
+                cut = window_ - IncompleteTail(std::string_view(pending_).substr(0, window_));
+                ++forced_cuts_;
+            }
+            Map(std::string_view(pending_).substr(0, cut));
+            pending_.erase(0, cut);
+            searched_ = 0;
+            if (out_.size() >= kFlushSize && !Emit()) return;
+        }
+    }
+
+    void EndText() {
+        if (!pending_.empty() && !stopped()) Map(pending_);
+        pending_.clear();
+        searched_ = 0;
+        at_start_ = true;
+        capital_next_ = true;
+        in_text_ = false;
+    }
+
+    // The largest cut in (from, end] right after a case boundary, or 0.
+    std::size_t LastBoundary(std::size_t from, std::size_t end) const {
+        const std::array<bool, 128>& ascii = AsciiBoundaries();
+        std::size_t i = end;
+        while (i > from) {
+            const auto b = static_cast<unsigned char>(pending_[i - 1]);
+            if (b < 0x80) {
+                if (ascii[b]) return i;
+                --i;
+                continue;
+            }
+            std::size_t start = 0;
+            const char32_t c = DecodeCharEndingAt(pending_, i, start);
+            if (c == static_cast<char32_t>(-1)) {
+                --i;
+                continue;
+            }
+            if (IsCaseBoundary(c)) return i;
+            i = start;
+        }
+        return 0;
+    }
+
+    void Map(std::string_view piece) {
+        if (IsAscii(piece)) {
+            MapAscii(piece);
+            offset_ += piece.size();
+            return;
+        }
+        utf16_.clear();
+        const std::size_t bad = DecodeUtf8(piece, utf16_);
+        // What comes before a bad byte is answered as the end of the text.
+        MapUtf16();
+        if (bad != kNoError) {
+            failure_ = {Failure::Kind::kInvalidUtf8, offset_ + bad, 0};
+            return;
+        }
+        offset_ += piece.size();
+    }
+
+    void MapAscii(std::string_view piece) {
+        const std::size_t base = out_.size();
+        const std::size_t n = piece.size();
+        out_.resize(base + n);
+        char* o = out_.data() + base;
+        const char* p = piece.data();
+        auto upper = [](char c) -> char { return (c >= 'a' && c <= 'z') ? c - 32 : c; };
+        auto lower = [](char c) -> char { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
+        if (mode_ == Mode::kUpper) {
+            for (std::size_t i = 0; i < n; ++i) o[i] = upper(p[i]);
+            return;
+        }
+        for (std::size_t i = 0; i < n; ++i) o[i] = lower(p[i]);
+        if (mode_ == Mode::kLower || n == 0) return;
+
+        // Capitals: the first character of the text, and every character
+        // after a space that is not the text's first character.
+        if (capital_next_) o[0] = upper(o[0]);
+        std::size_t from = at_start_ ? 1 : 0;
+        for (;;) {
+            const void* hit = std::memchr(o + from, ' ', n - from);
+            if (hit == nullptr) break;
+            const std::size_t space = static_cast<std::size_t>(static_cast<const char*>(hit) - o);
+            if (space + 1 == n) break;
+            o[space + 1] = upper(o[space + 1]);
+            from = space + 1;
+        }
+        NoteCapitalState(o[n - 1] == ' ', n);
+    }
+
+    void MapUtf16() {
+        if (utf16_.empty()) return;
+        switch (mode_) {
+            case Mode::kUpper:
+                EncodeUtf8(toUpperCase(utf16_), out_);
+                return;
+            case Mode::kLower:
+                EncodeUtf8(toLowerCase(utf16_), out_);
+                return;
+            case Mode::kCapitalize:
+            case Mode::kAmount:
+                break;
+        }
+        // The caser is told where the text stands by feeding it a stand-in
+        // for what came before: a letter, and a space when the next
+        // character is to be a capital.
+        caser_.Reset();
+        if (!at_start_) caser_.Feed(capital_next_ ? u"x " : u"x");
+        EncodeUtf8(caser_.Feed(utf16_), out_);
+        NoteCapitalState(utf16_.back() == u' ', utf16_.size());
+    }
+
+    void NoteCapitalState(bool ends_with_space, std::size_t length) {
+        // A space that is the text's first character is no word break.
+        capital_next_ = ends_with_space && !(at_start_ && length == 1);
+        at_start_ = false;
+    }
+
+    const Mode mode_;
+    const bool null_records_;
+    const std::size_t window_;
+    std::string pending_;       // input not yet mapped
+    std::size_t searched_ = 0;  // pending_ holds no cut in (0, searched_]
+    std::uint64_t offset_ = 0;  // input offset of pending_[0]
+    bool in_text_ = false;      // a byte of the current record was seen
+    bool at_start_ = true;      // nothing of the current text mapped yet
+    bool capital_next_ = true;  // the next character becomes a capital
+    std::u16string utf16_;
+    FirstLetterCaser caser_;
+};
+
+}  // namespace
+
+bool IsCaseBoundary(char32_t c) noexcept {
+    const auto cp = static_cast<UChar32>(c);
+    return !u_hasBinaryProperty(cp, UCHAR_CASED) && !u_hasBinaryProperty(cp, UCHAR_CASE_IGNORABLE);
+}
+
+bool AppendAmountAnswer(std::string_view amount, std::u16string& scratch, std::string& out) {
+    // ToTrans refuses every character outside ASCII, so a record with any
+    // byte from 0x80 up, well-formed UTF-8 or not, gets that message.
+    scratch.resize(amount.size());
+    unsigned bits = 0;
+    for (std::size_t i = 0; i < amount.size(); ++i) {
+        const auto b = static_cast<unsigned char>(amount[i]);
+        bits |= b;
+        scratch[i] = b;
+    }
+    if (bits & 0x80) {
+        out += MalformedMessageUtf8();
+        return true;
+    }
+    const std::u16string answer = ToTrans(scratch);
+    EncodeUtf8(answer, out);
+    return answer == kAmountEmptyMessage || answer == kAmountMalformedMessage ||
+           answer == kAmountTooLargeMessage;
+}
+
+std::string Describe(const Failure& failure, const Settings& settings) {
+    switch (failure.kind) {
+        case Failure::Kind::kNone:
+            return {};
+        case Failure::Kind::kInvalidUtf8:
+            return "invalid UTF-8 at byte " + std::to_string(failure.offset);
+        case Failure::Kind::kAmountTooLong:
+            return std::string(settings.null_records ? "record " : "line ") +
+                   std::to_string(failure.record) + " is too long to be an amount (over " +
+                   std::to_string(settings.amount_limit) +
+                   " bytes of digits, commas and full stops)";
+        case Failure::Kind::kOutput:
+            return "cannot write the output";
+    }
+    return {};
+}
+
+std::unique_ptr<Converter> Converter::Create(const Settings& settings, Sink& sink) {
+    if (settings.mode == Mode::kAmount) return std::make_unique<AmountConverter>(settings, sink);
+    return std::make_unique<CaseConverter>(settings, sink);
+}
+
+}  // namespace morvane::cli
