@@ -73,30 +73,29 @@ and gets one line of answer; in the other modes the whole input is one text
 and its answer is written with nothing added. Input and output are UTF-8.
 
 Modes:
-  amount       an amount in figures in capital figures, or a message when it
-               is not an amount
-                 morvane-convert amount 1,234.5   ->  壹仟贰佰叁拾肆元伍角整
-  upper        upper case
-                 morvane-convert upper 'Hello World'   ->  HELLO WORLD
-  lower        lower case
-                 morvane-convert lower 'Hello World'   ->  hello world
-  capitalize   lower case with a capital at the start and after every space
-                 morvane-convert capitalize 'the QUICK fox'   ->  The Quick Fox
+  amount      the amount in capital figures, or a message when the text is
+              not an amount: 'amount 1,234.5' gives 壹仟贰佰叁拾肆元伍角整
+  upper       upper case: 'upper "Hello World"' gives HELLO WORLD
+  lower       lower case: 'lower "Hello World"' gives hello world
+  capitalize  lower case with a capital at the start and after every space:
+              'capitalize "the QUICK fox"' gives The Quick Fox
 
 Options (only before MODE; everything after MODE is TEXT):
-  -0, --null     input records end with NUL and every answer is followed by
-                 NUL; in every mode each record is converted on its own
-                   printf '12\0abc\0' | morvane-convert -0 amount
-  -h, --help     display this help and exit
-                   morvane-convert --help
-  -V, --version  output version information and exit
-                   morvane-convert --version
+  -0, --null     records end with NUL instead of a line feed and every answer
+                 is followed by NUL; in every mode each record is converted
+                 on its own: printf '12\0abc\0' | morvane-convert -0 amount
+  -h, --help     display this help and exit: morvane-convert --help
+  -V, --version  output version information and exit: morvane-convert -V
 
 Examples:
   morvane-convert amount 6543219870.12
+          陆拾伍亿肆仟叁佰贰拾壹万玖仟捌佰柒拾元壹角贰分
   printf '0.5\r\n1.05\n' | morvane-convert amount
-  morvane-convert upper < notes.txt > NOTES.txt
-  morvane-convert amount -5      (the text "-5": not an amount)
+          one answer per line: 伍角整, then 壹元伍分
+  morvane-convert capitalize < notes.txt > Notes.txt
+          the whole file as one text
+  morvane-convert amount -5
+          the text "-5", which is no amount: a message and exit status 1
 
 Exit status:
   0  every amount was converted

@@ -11,7 +11,7 @@ if(HELP2MAN AND TARGET morvane-convert)
     set(man_page ${CMAKE_CURRENT_BINARY_DIR}/morvane-convert.1)
     add_custom_command(
         OUTPUT ${man_page}
-        COMMAND ${HELP2MAN} --no-info --no-discard-stderr
+        COMMAND ${HELP2MAN} --locale=C.UTF-8 --no-info --no-discard-stderr
                 --name "convert amounts to Chinese capital figures and change letter case"
                 --output ${man_page} $<TARGET_FILE:morvane-convert>
         DEPENDS morvane-convert
