@@ -71,12 +71,21 @@ void AppendIcu(std::u16string& out, std::u16string_view text, IcuCaseMap map) {
 template <char16_t (*AsciiMap)(char16_t)>
 std::u16string MapCase(std::u16string_view text, IcuCaseMap icu) {
     std::u16string out;
-    const std::size_t ascii = AsciiPrefix(text);
+    std::size_t ascii = AsciiPrefix(text);
+    if (ascii < text.size()) {
+        // Final sigma also looks back past letters and case-ignorable marks
+        // ("bΣ" is "bς"), so ICU is given the ASCII word before the first
+        // non-ASCII unit too.
+        while (ascii > 0 && (u_hasBinaryProperty(text[ascii - 1], UCHAR_CASED) ||
+                             u_hasBinaryProperty(text[ascii - 1], UCHAR_CASE_IGNORABLE))) {
+            --ascii;
+        }
+    }
     out.resize(ascii);
     std::transform(text.begin(), text.begin() + ascii, out.begin(), AsciiMap);
     if (ascii < text.size()) {
-        // Mixed text goes to ICU whole from the first non-ASCII unit on: final
-        // sigma looks at its neighbours, so the text is not cut into runs.
+        // Mixed text goes to ICU whole from there on: final sigma looks at its
+        // neighbours, so the text is not cut into runs.
         AppendIcu(out, text.substr(ascii), icu);
     }
     return out;

@@ -74,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Root locale: no Turkish or Lithuanian rules.
         Row{"dotless_i", u"ı i", u"I I", u"ı i", u"I I"},
         Row{"final_sigma", u"ΟΔΟΣ ΣΑ", u"ΟΔΟΣ ΣΑ", u"οδος σα", u"Οδος Σα"},
+        Row{"final_sigma_after_ascii", u"bΣ x aΣ'", u"BΣ X AΣ'", u"bς x aς'", u"Bς X Aς'"},
         Row{"accents_and_cyrillic", u"éCOLE МОСКВА ｆｕｌｌ", u"ÉCOLE МОСКВА ＦＵＬＬ",
             u"école москва ｆｕｌｌ", u"École Москва Ｆｕｌｌ"},
         // A lone surrogate has no case; a capital is set per code unit, so a
