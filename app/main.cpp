@@ -1,0 +1,5 @@
+#include "program.hpp"
+
+int main(int argc, char** argv) {
+    return morvane::RunProgram(argc, argv);
+}
