@@ -18,7 +18,7 @@ packages=(
     clang libclang-rt-dev
     qt6-base-dev qt6-translations-l10n libgl-dev
     fonts-wqy-microhei
-    xvfb xauth openbox xdotool xclip imagemagick
+    xvfb xauth openbox xdotool xclip imagemagick x11-utils
     help2man desktop-file-utils appstream
 )
 
