@@ -340,16 +340,9 @@ private:
 
         // Capitals: the first character of the text, and every character
         // after a space that is not the text's first character.
+        for (std::size_t i = 1; i < n; ++i) o[i] = p[i - 1] == ' ' ? upper(p[i]) : o[i];
         if (capital_next_) o[0] = upper(o[0]);
-        std::size_t from = at_start_ ? 1 : 0;
-        for (;;) {
-            const void* hit = std::memchr(o + from, ' ', n - from);
-            if (hit == nullptr) break;
-            const std::size_t space = static_cast<std::size_t>(static_cast<const char*>(hit) - o);
-            if (space + 1 == n) break;
-            o[space + 1] = upper(o[space + 1]);
-            from = space + 1;
-        }
+        if (at_start_ && n > 1 && p[0] == ' ') o[1] = lower(p[1]);
         NoteCapitalState(o[n - 1] == ' ', n);
     }
 

@@ -8,7 +8,7 @@
 # text and 100 MB of mixed-script text (Latin with accents, Greek, Cyrillic,
 # Chinese, full-width and plain ASCII words). Prints amount lines/s, MB/s of
 # every case mode against `sys.stdin.read().upper()` (best of REPEATS, 3 by
-# default), and peak RSS, also for 1 GiB streamed through a pipe.
+# default), and peak RSS (GNU time), also for 1 GiB streamed through a pipe.
 set -euo pipefail
 
 if [ $# -lt 1 ] || [ ! -x "$1" ]; then
@@ -20,10 +20,12 @@ repeats=${2:-3}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-exec python3 - "$binary" "$work" "$repeats" <<'PYTHON'
-import os, random, subprocess, sys, time
+# The files are made by a process of their own: a child inherits the peak
+# memory of the process that starts it, so the one that measures stays small.
+python3 - "$work" <<'PYTHON'
+import random, sys
 
-binary, work, repeats = sys.argv[1], sys.argv[2], int(sys.argv[3])
+work = sys.argv[1]
 MB = 1_000_000
 
 def generate():
@@ -42,17 +44,27 @@ def generate():
         with open(f"{work}/{name}.txt", "wb") as f:
             f.write(unit * (100 * MB // len(unit)))
 
+generate()
+PYTHON
+
+exec python3 - "$binary" "$work" "$repeats" <<'PYTHON'
+import os, subprocess, sys, time
+
+binary, work, repeats = sys.argv[1], sys.argv[2], int(sys.argv[3])
+MB = 1_000_000
+
 def run(argv, stdin):
-    """Wall time and peak RSS (KiB) of one run, output thrown away."""
+    """Wall time and peak RSS (KiB, from GNU time) of one run, output thrown away."""
+    report = f"{work}/rusage"
     with open(os.devnull, "wb") as null:
         start = time.perf_counter()
-        child = subprocess.Popen(argv, stdin=stdin, stdout=null)
-        _, status, usage = os.wait4(child.pid, 0)
+        status = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", report] + argv,
+                                stdin=stdin, stdout=null).returncode
         elapsed = time.perf_counter() - start
-        child.returncode = os.waitstatus_to_exitcode(status)
-    if child.returncode not in (0, 1):
-        sys.exit(f"{argv} failed with status {child.returncode}")
-    return elapsed, usage.ru_maxrss
+    if status not in (0, 1):
+        sys.exit(f"{argv} failed with status {status}")
+    with open(report) as f:
+        return elapsed, int(f.read().split()[-1])
 
 def best(argv, path):
     runs = []
@@ -63,7 +75,6 @@ def best(argv, path):
 
 python_upper = [sys.executable, "-c", "import sys; sys.stdout.write(sys.stdin.read().upper())"]
 
-generate()
 version = subprocess.run([binary, "--version"], capture_output=True, text=True).stdout.strip()
 print(f"{version} ({binary}), best of {repeats}, files in {work}")
 print()
@@ -87,14 +98,16 @@ for label, argv in (("morvane-convert upper", [binary, "upper"]),
     print(f"{label:32} {figures[0]:11.1f} {figures[1]:11.1f} {peak / 1024:14.1f}")
 print()
 
-# Far more than fits the bounds, streamed without a file.
+# Far more than fits the bounds, streamed without a file, in whole lines.
 gib = 1 << 30
 for mode in ("amount", "upper"):
     line = "1,234,567.89" if mode == "amount" else "The quick brown fox ΟΔΟΣ Москва 中文字符"
-    source = subprocess.Popen(f"yes '{line}' | head -c {gib}", shell=True, stdout=subprocess.PIPE)
+    lines = gib // len(line.encode() + b"\n")
+    source = subprocess.Popen(f"yes '{line}' | head -n {lines}", shell=True,
+                              stdout=subprocess.PIPE)
     seconds, rss = run([binary, mode], source.stdout)
     source.stdout.close()
     source.wait()
-    print(f"1 GiB through a pipe, {mode}: {gib / seconds / MB:.1f} MB/s, "
+    print(f"1 GiB through a pipe, {mode}: {lines * (len(line.encode()) + 1) / seconds / MB:.1f} MB/s, "
           f"peak RSS {rss / 1024:.1f} MiB")
 PYTHON
