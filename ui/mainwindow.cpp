@@ -1,5 +1,6 @@
 #include "mainwindow.hpp"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -76,7 +77,6 @@ QPoint CentredTopLeft(const QRect& screen, QSize outer) {
 MainWindow::MainWindow(Clipboard& clipboard, MessageBox& messages)
     : QWidget(nullptr, kWindowFlags), clipboard_(clipboard), messages_(messages) {
     setWindowTitle(kWindowCaption.toString());
-    setWindowIcon(ProgramIcon());
     // Until the window manager has drawn a frame, the client area is the whole
     // window; FitOuterSize() takes the frame off once it is known.
     setFixedSize(kWindowOuterSize);
@@ -163,6 +163,12 @@ bool MainWindow::event(QEvent* event) {
         case QEvent::Resize:
             FitOuterSize();
             break;
+        case QEvent::Paint:
+            if (!iconGiven_) {
+                iconGiven_ = true;
+                QMetaObject::invokeMethod(this, &MainWindow::GiveIcon, Qt::QueuedConnection);
+            }
+            break;
         default:
             break;
     }
@@ -186,6 +192,15 @@ void MainWindow::FitOuterSize() {
         placedWithFrame_ = true;
         move(CentredOnPrimaryScreen());
     }
+}
+
+void MainWindow::GiveIcon() {
+    // Reading the icon files first loads the toolkit's image decoders, a
+    // twentieth of the whole start-up, so it waits until the window shows.
+    // The application's icon is also that of the message boxes.
+    const QIcon icon = ProgramIcon();
+    QApplication::setWindowIcon(icon);
+    setWindowIcon(icon);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -48,6 +48,7 @@ private:
     void ShowPage(int index);
     void FitOuterSize();
     void Run(const CommandRow& command);
+    void GiveIcon();
 
     Clipboard& clipboard_;
     MessageBox& messages_;
@@ -56,6 +57,7 @@ private:
     // The window manager's frame as last seen; none until it has drawn one.
     QMargins frame_;
     bool placedWithFrame_ = false;
+    bool iconGiven_ = false;
 };
 
 }  // namespace morvane

@@ -17,7 +17,8 @@ QIcon ProgramIcon();
 
 // What the whole program shares before its window exists: the toolkit's own
 // texts (context menus, the OK button) in simplified Chinese whatever the
-// user's locale, to match the window, and the icon.
+// user's locale, to match the window. The window gives the program its icon
+// once it has been painted.
 void PrepareApplication(QApplication& app);
 
 // Makes the window with `create`, shows it and runs until it is closed, then

@@ -171,9 +171,9 @@ void MainWindowTest::window() {
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
-    for (const QIcon& icon : {window->windowIcon(), QApplication::windowIcon()}) {
-        QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
-    }
+    const QList<QSize> iconSizes{{16, 16}, {32, 32}, {48, 48}};
+    QTRY_COMPARE(window->windowIcon().availableSizes(), iconSizes);
+    QCOMPARE(QApplication::windowIcon().availableSizes(), iconSizes);
 }
 
 void MainWindowTest::centred_data() {
