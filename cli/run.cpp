@@ -72,6 +72,8 @@ void Report(int fd, std::string_view reason) {
 }
 
 // The status once the answers are written, or the report of a failed write.
+// A reader that has seen enough and gone (EPIPE) is no failure: the status is
+// that of the answers written until then.
 int Finished(const FdSink& output, bool message, int error) {
     if (output.error() != 0) {
         Report(error,
@@ -145,10 +147,7 @@ int ConvertInput(const Options& options, int input, FdSink& output, int error) {
     }
 
     const bool message = converter->answered_with_message();
-    // A reader that has seen enough ends the run quietly, with the status of
-    // the answers it was given.
-    if (output.closed()) return message ? kExitMessage : kExitConverted;
-    if (output.error() != 0) return Finished(output, message, error);
+    if (output.closed() || output.error() != 0) return Finished(output, message, error);
     if (read_error != 0) {
         Report(error, std::string("cannot read standard input: ") + std::strerror(read_error));
         return kExitError;
@@ -172,17 +171,14 @@ int Run(std::span<const char* const> args, int input, int output, int error) {
             return kExitError;
         case Options::Action::kHelp:
             out.Write(HelpText());
-            return out.closed() ? kExitConverted : Finished(out, false, error);
+            return Finished(out, false, error);
         case Options::Action::kVersion:
             out.Write("morvane-convert " MORVANE_VERSION "\n");
-            return out.closed() ? kExitConverted : Finished(out, false, error);
+            return Finished(out, false, error);
         case Options::Action::kConvert:
             break;
     }
-    if (!options.texts.empty()) {
-        const int status = ConvertTexts(options, out, error);
-        return out.closed() ? kExitConverted : status;
-    }
+    if (!options.texts.empty()) return ConvertTexts(options, out, error);
     return ConvertInput(options, input, out, error);
 }
 
