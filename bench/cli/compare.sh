@@ -15,6 +15,10 @@ if [ $# -lt 1 ] || [ ! -x "$1" ]; then
     sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
 fi
+if [ ! -x /usr/bin/time ]; then
+    echo "compare.sh measures memory with GNU time: apt-get install time" >&2
+    exit 2
+fi
 binary=$(realpath "$1")
 repeats=${2:-3}
 work=$(mktemp -d)
