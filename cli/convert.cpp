@@ -278,8 +278,7 @@ private:
         if (!pending_.empty() && !stopped()) Map(pending_);
         pending_.clear();
         searched_ = 0;
-        at_start_ = true;
-        capital_next_ = true;
+        caser_.Reset();
         in_text_ = false;
     }
 
@@ -329,21 +328,20 @@ private:
         out_.resize(base + n);
         char* o = out_.data() + base;
         const char* p = piece.data();
-        auto upper = [](char c) -> char { return (c >= 'a' && c <= 'z') ? c - 32 : c; };
-        auto lower = [](char c) -> char { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
-        if (mode_ == Mode::kUpper) {
-            for (std::size_t i = 0; i < n; ++i) o[i] = upper(p[i]);
-            return;
+        switch (mode_) {
+            case Mode::kUpper:
+                for (std::size_t i = 0; i < n; ++i)
+                    o[i] = (p[i] >= 'a' && p[i] <= 'z') ? p[i] - 32 : p[i];
+                return;
+            case Mode::kLower:
+                for (std::size_t i = 0; i < n; ++i)
+                    o[i] = (p[i] >= 'A' && p[i] <= 'Z') ? p[i] + 32 : p[i];
+                return;
+            case Mode::kCapitalize:
+            case Mode::kAmount:
+                caser_.FeedAscii(piece, o);
+                return;
         }
-        for (std::size_t i = 0; i < n; ++i) o[i] = lower(p[i]);
-        if (mode_ == Mode::kLower || n == 0) return;
-
-        // Capitals: the first character of the text, and every character
-        // after a space that is not the text's first character.
-        for (std::size_t i = 1; i < n; ++i) o[i] = p[i - 1] == ' ' ? upper(p[i]) : o[i];
-        if (capital_next_) o[0] = upper(o[0]);
-        if (at_start_ && n > 1 && p[0] == ' ') o[1] = lower(p[1]);
-        NoteCapitalState(o[n - 1] == ' ', n);
     }
 
     void MapUtf16() {
@@ -359,19 +357,8 @@ private:
             case Mode::kAmount:
                 break;
         }
-        // The caser is told where the text stands by feeding it a stand-in
-        // for what came before: a letter, and a space when the next
-        // character is to be a capital.
-        caser_.Reset();
-        if (!at_start_) caser_.Feed(capital_next_ ? u"x " : u"x");
+        // The caser carries the capital rule across pieces, ASCII or not.
         EncodeUtf8(caser_.Feed(utf16_), out_);
-        NoteCapitalState(utf16_.back() == u' ', utf16_.size());
-    }
-
-    void NoteCapitalState(bool ends_with_space, std::size_t length) {
-        // A space that is the text's first character is no word break.
-        capital_next_ = ends_with_space && !(at_start_ && length == 1);
-        at_start_ = false;
     }
 
     const Mode mode_;
@@ -381,8 +368,6 @@ private:
     std::size_t searched_ = 0;  // pending_ holds no cut in (0, searched_]
     std::uint64_t offset_ = 0;  // input offset of pending_[0]
     bool in_text_ = false;      // a byte of the current record was seen
-    bool at_start_ = true;      // nothing of the current text mapped yet
-    bool capital_next_ = true;  // the next character becomes a capital
     std::u16string utf16_;
     FirstLetterCaser caser_;
 };

@@ -19,10 +19,18 @@ using IcuCaseMap = int32_t (*)(UChar*, int32_t, const UChar*, int32_t, const cha
 // Turkish dotless i and friends never come into play.
 constexpr const char* kRootLocale = "";
 
-constexpr bool IsAscii(char16_t c) { return c < 0x80; }
+constexpr bool IsAscii(char16_t c) {
+    return c < 0x80;
+}
 
-constexpr char16_t AsciiUpper(char16_t c) { return (c >= u'a' && c <= u'z') ? c - 32 : c; }
-constexpr char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? c + 32 : c; }
+template <typename Char>
+constexpr Char AsciiUpper(Char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<Char>(c - 32) : c;
+}
+template <typename Char>
+constexpr Char AsciiLower(Char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<Char>(c + 32) : c;
+}
 
 std::size_t AsciiPrefix(std::u16string_view text) {
     // Checked a block at a time: the common English text never leaves this loop.
@@ -94,11 +102,11 @@ std::u16string MapCase(std::u16string_view text, IcuCaseMap icu) {
 }  // namespace
 
 std::u16string toUpperCase(std::u16string_view text) {
-    return MapCase<AsciiUpper>(text, u_strToUpper);
+    return MapCase<AsciiUpper<char16_t>>(text, u_strToUpper);
 }
 
 std::u16string toLowerCase(std::u16string_view text) {
-    return MapCase<AsciiLower>(text, u_strToLower);
+    return MapCase<AsciiLower<char16_t>>(text, u_strToLower);
 }
 
 std::u16string FirstLetterCaser::Feed(std::u16string_view piece) {
@@ -154,6 +162,23 @@ std::u16string FirstLetterCaser::Feed(std::u16string_view piece) {
     }
     out.append(text, copied);
     return out;
+}
+
+void FirstLetterCaser::FeedAscii(std::string_view piece, char* out) noexcept {
+    const std::size_t n = piece.size();
+    if (n == 0) return;
+    const char* in = piece.data();
+    // One branch-free pass that the compiler vectorises: a unit after a space
+    // takes its capital, every other unit its small letter.
+    out[0] = AsciiLower(in[0]);
+    for (std::size_t i = 1; i < n; ++i) {
+        out[i] = in[i - 1] == ' ' ? AsciiUpper(in[i]) : AsciiLower(in[i]);
+    }
+    if (state_ != State::kInText) out[0] = AsciiUpper(in[0]);
+    // A space at the very start of the text is no word break.
+    if (state_ == State::kStart && n > 1 && in[0] == ' ') out[1] = AsciiLower(in[1]);
+    const bool first_only = state_ == State::kStart && n == 1;
+    state_ = (in[n - 1] == ' ' && !first_only) ? State::kAfterSpace : State::kInText;
 }
 
 std::u16string FirstLetterCase(std::u16string_view text) {

@@ -19,11 +19,15 @@ std::u16string FirstLetterCase(std::u16string_view text);
 
 // FirstLetterCase for text that arrives in pieces. Feeding the pieces of a text
 // in order gives exactly FirstLetterCase of the whole text, provided each piece
-// ends right after a white-space character or at the end of the text, so that
-// no case mapping looks across a piece boundary.
+// ends right after a character that is neither cased nor case-ignorable (white
+// space, digits, most punctuation, Chinese characters) or at the end of the
+// text, so that no case mapping looks across a piece boundary.
 class FirstLetterCaser {
 public:
     std::u16string Feed(std::u16string_view piece);
+    // The same for a piece of pure ASCII held as bytes, which needs no UTF-16:
+    // `out` receives piece.size() bytes. Both kinds of piece mix in one text.
+    void FeedAscii(std::string_view piece, char* out) noexcept;
     // Starts a new text.
     void Reset() noexcept { state_ = State::kStart; }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -24,19 +25,32 @@ TEST_P(LetterCaseTable, capitalized) {
 }
 
 // Feeding the text in pieces that end after white space gives the same answer
-// as the whole text at once.
+// as the whole text at once, whether a piece goes in as UTF-16 or, being pure
+// ASCII, as bytes.
 TEST_P(LetterCaseTable, capitalized_in_pieces) {
     const std::u16string& text = GetParam().text;
     morvane::FirstLetterCaser caser;
     std::u16string out;
+    auto feed = [&](std::u16string_view piece) {
+        const bool ascii =
+            std::all_of(piece.begin(), piece.end(), [](char16_t c) { return c < 0x80; });
+        if (!ascii) {
+            out += caser.Feed(piece);
+            return;
+        }
+        const std::string bytes(piece.begin(), piece.end());
+        std::string capitalized(bytes.size(), '?');
+        caser.FeedAscii(bytes, capitalized.data());
+        out.append(capitalized.begin(), capitalized.end());
+    };
     std::size_t from = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == u' ' || text[i] == u'\n' || text[i] == u'\t') {
-            out += caser.Feed(std::u16string_view(text).substr(from, i + 1 - from));
+            feed(std::u16string_view(text).substr(from, i + 1 - from));
             from = i + 1;
         }
     }
-    out += caser.Feed(std::u16string_view(text).substr(from));
+    feed(std::u16string_view(text).substr(from));
     EXPECT_EQ(GetParam().capitalized, out);
 }
 
