@@ -28,7 +28,7 @@ if(MORVANE_BUILD_GUI)
     install(FILES ${PROJECT_SOURCE_DIR}/data/${MORVANE_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     foreach(size 16 32 48)
-        install(FILES ${PROJECT_SOURCE_DIR}/data/icons/morvane-${size}.png
+        install(FILES ${PROJECT_SOURCE_DIR}/data/icons/${size}x${size}/morvane.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
                 RENAME ${MORVANE_APP_ID}.png)
     endforeach()
