@@ -28,6 +28,9 @@ struct ControlRow {
     QRect place;
     QStringView text;  // caption or initial text
     bool verticalScrollBar;
+    // What a screen reader says of a box; a button is known by its caption.
+    QStringView accessibleName = {};
+    QStringView accessibleDescription = {};
 };
 
 // In creation order, which is also the order that Tab walks.
@@ -39,14 +42,18 @@ inline constexpr std::array kControls = {
                1,
                {8, 32, 328, 56},
                u"6543219870.12",
-               false},
+               false,
+               u"金额",
+               u"要转换的金额，用阿拉伯数字书写，例如 1234.56"},
     ControlRow{u"编辑框2",
                0x16010005,
                ControlKind::kEditBox,
                1,
                {8, 130, 328, 56},
                u"工具简介:\n通过本工具可以实现人民币数字大写转换",
-               false},
+               false,
+               u"大写金额",
+               u"转换得到的人民币中文大写金额"},
     ControlRow{u"按钮1",
                0x16010006,
                ControlKind::kPushButton,
@@ -66,7 +73,9 @@ inline constexpr std::array kControls = {
         {8, 32, 336, 112},
         u"工具简介:\n可以实现单词、段落、语句以及文章的英文大小写转换，可以将大写字母全部转换"
         u"成小写字母，也可以将小写字母全部转换为大写字母，还可以实现首字母大写转换。",
-        true},
+        true,
+        u"英文文本",
+        u"要转换大小写的英文文本，转换结果也写回这里"},
     ControlRow{
         u"按钮4", 0x16010023, ControlKind::kPushButton, 2, {7, 158, 80, 32}, u"转换成大写", false},
     ControlRow{

@@ -119,6 +119,10 @@ QWidget* MainWindow::MakeControl(const ControlRow& row) {
             break;
     }
     control->setObjectName(row.name.toString());
+    if (!row.accessibleName.isEmpty()) control->setAccessibleName(row.accessibleName.toString());
+    if (!row.accessibleDescription.isEmpty()) {
+        control->setAccessibleDescription(row.accessibleDescription.toString());
+    }
     // The members are children of the tab control itself rather than of its
     // pages, whose top depends on the height of the tab row: so their places
     // are measured from the tab control's corner, as the table gives them.
