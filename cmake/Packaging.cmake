@@ -8,12 +8,14 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/completion/morvane-convert
 # The man page is made from the tool's own --help, so the two never disagree.
 find_program(HELP2MAN help2man)
 if(HELP2MAN AND TARGET morvane-convert)
-    set(man_page ${CMAKE_CURRENT_BINARY_DIR}/morvane-convert.1)
+    set(man_page ${CMAKE_CURRENT_BINARY_DIR}/morvane-convert.1.gz)
+    # Compressed, as Debian keeps its man pages.
     add_custom_command(
         OUTPUT ${man_page}
         COMMAND ${HELP2MAN} --locale=C.UTF-8 --no-info --no-discard-stderr
                 --name "convert amounts to Chinese capital figures and change letter case"
-                --output ${man_page} $<TARGET_FILE:morvane-convert>
+                --output ${CMAKE_CURRENT_BINARY_DIR}/morvane-convert.1 $<TARGET_FILE:morvane-convert>
+        COMMAND gzip -9nf ${CMAKE_CURRENT_BINARY_DIR}/morvane-convert.1
         DEPENDS morvane-convert
         COMMENT "Generating the morvane-convert man page")
     add_custom_target(man_page ALL DEPENDS ${man_page})
@@ -21,6 +23,9 @@ if(HELP2MAN AND TARGET morvane-convert)
 else()
     message(STATUS "No man page for morvane-convert: help2man or the tool is missing")
 endif()
+
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvane
+        RENAME copyright)
 
 if(MORVANE_BUILD_GUI)
     install(FILES ${PROJECT_SOURCE_DIR}/data/${MORVANE_APP_ID}.desktop
