@@ -44,7 +44,8 @@ QIcon ProgramIcon() {
 }
 
 void PrepareApplication(QApplication& app) {
-    QGuiApplication::setDesktopFileName(QStringLiteral("morvane"));
+    // Matches the installed desktop entry, so docks group the window under its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.morvane.Morvane"));
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_zh_CN"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
