@@ -23,7 +23,9 @@ constexpr char16_t kWhole = u'整';
 // it is refused, compared as doubles so that every decimal given counts.
 constexpr double kLimit = 9.999999999999E10;
 
-constexpr bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+constexpr bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // The accepted shapes as a small nondeterministic automaton, run with all of
 // its live states at once so that long input costs linear time and no stack:
@@ -32,13 +34,25 @@ constexpr bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 // where X is any one of the three allowed characters (digit, comma, full stop).
 enum State : unsigned {
     kStart,
-    kHead1, kHead2, kHead3,                  // A: leading one to three digits
-    kGroup0, kGroup1, kGroup2, kGroup3,      // A: ",ddd" blocks
-    kTail0, kTail1, kTail2, kTail3,          // A: after X, "ddd," blocks then d{1,3}
-    kRun, kRunSep, kRun2,                    // B
+    kHead1,
+    kHead2,
+    kHead3,  // A: leading one to three digits
+    kGroup0,
+    kGroup1,
+    kGroup2,
+    kGroup3,  // A: ",ddd" blocks
+    kTail0,
+    kTail1,
+    kTail2,
+    kTail3,  // A: after X, "ddd," blocks then d{1,3}
+    kRun,
+    kRunSep,
+    kRun2,  // B
 };
 
-constexpr std::uint32_t Bit(unsigned s) { return 1u << s; }
+constexpr std::uint32_t Bit(unsigned s) {
+    return 1u << s;
+}
 
 constexpr std::uint32_t kAccepting = Bit(kHead1) | Bit(kHead2) | Bit(kHead3) | Bit(kGroup3) |
                                      Bit(kTail1) | Bit(kTail2) | Bit(kTail3) | Bit(kRun) |

@@ -35,7 +35,9 @@ void PrintTo(const Case& c, std::ostream* os) {
 
 class ToTransTable : public testing::TestWithParam<Case> {};
 
-TEST_P(ToTransTable, converts) { EXPECT_EQ(GetParam().expected, ToTrans(GetParam().amount)); }
+TEST_P(ToTransTable, converts) {
+    EXPECT_EQ(GetParam().expected, ToTrans(GetParam().amount));
+}
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, ToTransTable,
@@ -44,19 +46,18 @@ INSTANTIATE_TEST_SUITE_P(
         Case{u"0", u"零元整"}, Case{u"00", u"零元整"}, Case{u"0.0", u"零元整"},
         Case{u"0.00", u"零元"}, Case{u"0.5", u"伍角整"}, Case{u"0.05", u"伍分"},
         Case{u"000.50", u"伍角"}, Case{u"5", u"伍元整"}, Case{u"10", u"壹拾元整"},
-        Case{u"101", u"壹佰零壹元整"}, Case{u"1010", u"壹仟零壹拾元整"},
-        Case{u"1.05", u"壹元伍分"}, Case{u"1.50", u"壹元伍角"}, Case{u"1.5", u"壹元伍角整"},
-        Case{u"1.0", u"壹元整"}, Case{u"1.00", u"壹元"}, Case{u"10001", u"壹万零壹元整"},
+        Case{u"101", u"壹佰零壹元整"}, Case{u"1010", u"壹仟零壹拾元整"}, Case{u"1.05", u"壹元伍分"},
+        Case{u"1.50", u"壹元伍角"}, Case{u"1.5", u"壹元伍角整"}, Case{u"1.0", u"壹元整"},
+        Case{u"1.00", u"壹元"}, Case{u"10001", u"壹万零壹元整"},
         Case{u"10203", u"壹万零贰佰零叁元整"}, Case{u"100000000", u"壹亿元整"},
         Case{u"100000001", u"壹亿零壹元整"}, Case{u"100020003", u"壹亿零贰万零叁元整"},
         Case{u"600000006", u"陆亿零陆元整"}, Case{u"1000010000", u"壹拾亿零壹万元整"},
-        Case{u"20000000000", u"贰佰亿元整"},
-        Case{u"1,234.5", u"壹仟贰佰叁拾肆元伍角整"},
-        Case{u"1,234,567.89", u"壹佰贰拾叁万肆仟伍佰陆拾柒元捌角玖分"},
-        Case{u"1,2", u"壹拾贰元整"}, Case{u"12,34", u"壹仟贰佰叁拾肆元整"},
-        Case{u"1,2345", u"壹万贰仟叁佰肆拾伍元整"}, Case{u"0,5", u"伍元整"},
-        Case{u"1.234,567", u"壹元贰角叁分"}, Case{u"12.345", u"壹拾贰元叁角肆分"},
-        Case{u"0.999", u"玖角玖分"}, Case{u"1,234,5", u"壹万贰仟叁佰肆拾伍元整"},
+        Case{u"20000000000", u"贰佰亿元整"}, Case{u"1,234.5", u"壹仟贰佰叁拾肆元伍角整"},
+        Case{u"1,234,567.89", u"壹佰贰拾叁万肆仟伍佰陆拾柒元捌角玖分"}, Case{u"1,2", u"壹拾贰元整"},
+        Case{u"12,34", u"壹仟贰佰叁拾肆元整"}, Case{u"1,2345", u"壹万贰仟叁佰肆拾伍元整"},
+        Case{u"0,5", u"伍元整"}, Case{u"1.234,567", u"壹元贰角叁分"},
+        Case{u"12.345", u"壹拾贰元叁角肆分"}, Case{u"0.999", u"玖角玖分"},
+        Case{u"1,234,5", u"壹万贰仟叁佰肆拾伍元整"},
         Case{u"99999999999.99", u"玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元玖角玖分"},
         Case{u"99,999,999,999.99", u"玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元玖角玖分"},
         Case{u"99999999999.990001", u"玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元玖角玖分"},
@@ -72,9 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{u"1.", kMalformed}, Case{u".5", kMalformed}, Case{u"1..2", kMalformed},
                     Case{u"1.2.3", kMalformed}, Case{u"12,345,6789", kMalformed},
                     Case{u" 12", kMalformed}, Case{u"12 ", kMalformed}, Case{u"-5", kMalformed},
-                    Case{u"+5", kMalformed}, Case{u"1e5", kMalformed},
-                    Case{u"１２", kMalformed}, Case{u"1，2", kMalformed},
-                    Case{u"1。2", kMalformed}, Case{u"1\t2", kMalformed},
+                    Case{u"+5", kMalformed}, Case{u"1e5", kMalformed}, Case{u"１２", kMalformed},
+                    Case{u"1，2", kMalformed}, Case{u"1。2", kMalformed}, Case{u"1\t2", kMalformed},
                     Case{u"12\n", kMalformed}, Case{u",", kMalformed}, Case{u"1,", kMalformed},
                     Case{u",1", kMalformed}, Case{u"1,,2", kMalformed}));
 
@@ -86,7 +86,9 @@ TEST(amount, messages_are_exact) {
 }
 
 TEST(amount, embedded_nul_is_malformed) {
-    EXPECT_EQ(kMalformed, ToTrans(std::u16string(u"1\0" u"2", 3)));
+    EXPECT_EQ(kMalformed, ToTrans(std::u16string(u"1\0"
+                                                 u"2",
+                                                 3)));
 }
 
 // The shape test must accept exactly what the ECMAScript pattern accepts. Every
@@ -108,8 +110,7 @@ TEST(amount, shape_matches_ecmascript_pattern_exhaustively) {
             const std::u16string wide(text.begin(), text.end());
             const bool expected = std::regex_match(text, pattern);
             if (expected != IsAmountShape(wide)) {
-                ADD_FAILURE() << '"' << text << "\" should " << (expected ? "" : "not ")
-                              << "match";
+                ADD_FAILURE() << '"' << text << "\" should " << (expected ? "" : "not ") << "match";
                 if (++mismatches > 20) return;
             }
         }

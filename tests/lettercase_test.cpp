@@ -18,8 +18,12 @@ struct Row {
 
 class LetterCaseTable : public testing::TestWithParam<Row> {};
 
-TEST_P(LetterCaseTable, upper) { EXPECT_EQ(GetParam().upper, toUpperCase(GetParam().text)); }
-TEST_P(LetterCaseTable, lower) { EXPECT_EQ(GetParam().lower, toLowerCase(GetParam().text)); }
+TEST_P(LetterCaseTable, upper) {
+    EXPECT_EQ(GetParam().upper, toUpperCase(GetParam().text));
+}
+TEST_P(LetterCaseTable, lower) {
+    EXPECT_EQ(GetParam().lower, toLowerCase(GetParam().text));
+}
 TEST_P(LetterCaseTable, capitalized) {
     EXPECT_EQ(GetParam().capitalized, FirstLetterCase(GetParam().text));
 }
@@ -64,25 +68,22 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"one_leading_space", u" hello world", u" HELLO WORLD", u" hello world",
             u" hello World"},
         Row{"two_leading_spaces", u"  hello", u"  HELLO", u"  hello", u"  Hello"},
-        Row{"two_inner_spaces", u"hello  world", u"HELLO  WORLD", u"hello  world",
-            u"Hello  World"},
-        Row{"trailing_space", u"hello world ", u"HELLO WORLD ", u"hello world ",
-            u"Hello World "},
+        Row{"two_inner_spaces", u"hello  world", u"HELLO  WORLD", u"hello  world", u"Hello  World"},
+        Row{"trailing_space", u"hello world ", u"HELLO WORLD ", u"hello world ", u"Hello World "},
         Row{"crlf", u"hello\r\nworld", u"HELLO\r\nWORLD", u"hello\r\nworld", u"Hello\r\nworld"},
         Row{"tab", u"hello\tworld", u"HELLO\tWORLD", u"hello\tworld", u"Hello\tworld"},
         Row{"hyphen", u"hello-world", u"HELLO-WORLD", u"hello-world", u"Hello-world"},
         Row{"apostrophe", u"o'neil", u"O'NEIL", u"o'neil", u"O'neil"},
         Row{"leading_digit", u"1st place", u"1ST PLACE", u"1st place", u"1st Place"},
         Row{"chinese", u"中文 abc", u"中文 ABC", u"中文 abc", u"中文 Abc"},
-        Row{"one_letter", u"a", u"A", u"a", u"A"},
-        Row{"single_space", u" ", u" ", u" ", u" "},
+        Row{"one_letter", u"a", u"A", u"a", u"A"}, Row{"single_space", u" ", u" ", u" ", u" "},
         Row{"empty", u"", u"", u"", u""},
         Row{"ideographic_space", u"a\u3000b", u"A\u3000B", u"a\u3000b", u"A\u3000b"},
         Row{"no_break_space", u"a\u00A0b c", u"A\u00A0B C", u"a\u00A0b c", u"A\u00A0b C"},
         // Full case mappings that change the length of the text.
         Row{"sharp_s", u"ß a", u"SS A", u"ß a", u"SS A"},
-        Row{"sharp_s_mid_text", u"straße ßtraße x", u"STRASSE SSTRASSE X",
-            u"straße ßtraße x", u"Straße SStraße X"},
+        Row{"sharp_s_mid_text", u"straße ßtraße x", u"STRASSE SSTRASSE X", u"straße ßtraße x",
+            u"Straße SStraße X"},
         Row{"ligature", u"ﬁne ﬁsh", u"FINE FISH", u"ﬁne ﬁsh", u"FIne FIsh"},
         Row{"dotted_capital_i", u"\u0130 x", u"\u0130 X", u"i\u0307 x", u"I\u0307 X"},
         // Root locale: no Turkish or Lithuanian rules.
