@@ -34,20 +34,24 @@ constexpr bool IsDigit(char16_t c) {
 // where X is any one of the three allowed characters (digit, comma, full stop).
 enum State : unsigned {
     kStart,
+    // A: one to three leading digits,
     kHead1,
     kHead2,
-    kHead3,  // A: leading one to three digits
+    kHead3,
+    // then ",ddd" blocks,
     kGroup0,
     kGroup1,
     kGroup2,
-    kGroup3,  // A: ",ddd" blocks
+    kGroup3,
+    // then, after X, "ddd," blocks and one to three digits.
     kTail0,
     kTail1,
     kTail2,
-    kTail3,  // A: after X, "ddd," blocks then d{1,3}
+    kTail3,
+    // B: digits, X, digits.
     kRun,
     kRunSep,
-    kRun2,  // B
+    kRun2,
 };
 
 constexpr std::uint32_t Bit(unsigned s) {
