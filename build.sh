@@ -19,7 +19,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev
     fonts-wqy-microhei
     xvfb xauth openbox xdotool xclip imagemagick x11-utils
-    help2man desktop-file-utils appstream
+    help2man desktop-file-utils appstream time
 )
 
 as_root() {
