@@ -1,5 +1,6 @@
-// ToTrans answers every text with a result or one of its three messages, and
-// its shape test agrees with an ECMAScript regular-expression engine.
+// ToTrans answers every text with a result or one of its three messages, its
+// shape test agrees with an ECMAScript regular-expression engine, and the
+// reader that takes a text in pieces gives the same answer.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -45,6 +46,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!IsWord(c)) std::abort();
         }
     }
+
+    // Read in pieces, the same text gets the same answer. A non-ASCII
+    // character reaches the reader as a byte from 0x80 up.
+    std::string bytes;
+    for (char16_t c : text) bytes += c < 0x80 ? static_cast<char>(c) : '\xFF';
+    const std::size_t piece = size > 0 ? 1 + data[0] % 16 : 1;
+    morvane::AmountReader reader;
+    for (std::size_t i = 0; i < bytes.size(); i += piece) {
+        reader.Feed(std::string_view(bytes).substr(i, piece));
+    }
+    if (reader.Answer() != answer) std::abort();
 
     if (text.size() <= 40) {
         static const std::regex pattern(

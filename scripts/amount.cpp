@@ -112,6 +112,8 @@ void AppendIntegerWords(std::u16string& out, std::string_view digits) {
 
 }  // namespace
 
+static_assert(Bit(kStart) == 1, "AmountReader starts its automaton as 1");
+
 bool IsAmountShape(std::u16string_view text) noexcept {
     std::uint32_t live = Bit(kStart);
     for (char16_t c : text) {
@@ -168,6 +170,43 @@ std::u16string ToTrans(std::u16string_view text) {
     }
     if (decimals.size() < 2) out += kWhole;
     return out;
+}
+
+void AmountReader::Feed(std::string_view piece) noexcept {
+    if (!piece.empty()) empty_ = false;
+    for (const char byte : piece) {
+        if (live_ == 0) return;  // refused for good
+        const auto c = static_cast<unsigned char>(byte);
+        live_ = Step(live_, c < 0x80 ? static_cast<char16_t>(c) : u'\uFFFF');
+        // The number as ToTrans reads it: no commas, no leading zeros.
+        if (c == ',' || (c == '0' && leading_)) continue;
+        leading_ = false;
+        if (c == '.') {
+            stop_ = true;
+        } else if (!stop_) {
+            if (integer_.size() < kIntegerDigits) integer_ += byte;
+        } else if (decimals_.size() < kDecimalDigits) {
+            decimals_ += byte;
+        } else if (c != '0') {
+            sticky_ = true;
+        }
+    }
+}
+
+std::u16string AmountReader::Answer() const {
+    if (empty_) return std::u16string(kAmountEmptyMessage);
+    if ((live_ & kAccepting) == 0) return std::u16string(kAmountMalformedMessage);
+    // A short text with the same answer: the same integer part as far as it
+    // matters, the same decimals as far as they matter, and one non-zero digit
+    // standing for any that were dropped, so that it reads as the same double.
+    std::u16string text(integer_.begin(), integer_.end());
+    if (text.empty()) text = u"0";
+    if (stop_) {
+        text += u'.';
+        text.append(decimals_.begin(), decimals_.end());
+        if (sticky_) text += u'1';
+    }
+    return ToTrans(text);
 }
 
 }  // namespace morvane

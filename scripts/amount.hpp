@@ -2,6 +2,7 @@
 // Chinese cheques and invoices.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,33 @@ bool IsAmountShape(std::u16string_view text) noexcept;
 // Turns an amount written in figures into words (壹仟贰佰元整 ...), or returns one
 // of the three messages above. Never throws except std::bad_alloc.
 std::u16string ToTrans(std::u16string_view text);
+
+// ToTrans for a text that arrives in pieces, in bounded memory however long the
+// text is: feeding the pieces of a text in order and then asking for the answer
+// gives exactly ToTrans of the whole text. Pieces are bytes; a byte from 0x80
+// up stands for a character outside the amount alphabet, as every non-ASCII
+// character is.
+class AmountReader {
+public:
+    void Feed(std::string_view piece) noexcept;
+    std::u16string Answer() const;
+    // Starts a new text.
+    void Reset() noexcept { *this = AmountReader(); }
+
+private:
+    // Integer digits beyond eleven are too large whatever they are, and no
+    // decimal digit past the 32nd can change which double the text reads as
+    // near the limit, only whether a non-zero one follows.
+    static constexpr std::size_t kIntegerDigits = 12;
+    static constexpr std::size_t kDecimalDigits = 32;
+
+    bool empty_ = true;
+    std::uint32_t live_ = 1;  // the shape automaton, at its start
+    bool leading_ = true;     // still inside the leading zeros
+    bool stop_ = false;       // the full stop was seen
+    std::string integer_;
+    std::string decimals_;
+    bool sticky_ = false;  // a non-zero decimal beyond those kept
+};
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <regex>
 #include <string>
@@ -133,6 +134,73 @@ TEST(amount, long_input_is_answered_without_recursion) {
               ToTrans(u"99999999999.99" + std::u16string(kLength, u'0') + u"1"));
     // Malformed at the very end.
     EXPECT_EQ(kMalformed, ToTrans(std::u16string(kLength, u'1') + u"."));
+}
+
+}  // namespace
+
+namespace {
+
+std::u16string ReadInPieces(std::u16string_view text, std::size_t piece) {
+    const std::string bytes(text.begin(), text.end());
+    morvane::AmountReader reader;
+    for (std::size_t i = 0; i < bytes.size(); i += piece) {
+        reader.Feed(std::string_view(bytes).substr(i, piece));
+    }
+    return reader.Answer();
+}
+
+// The reader answers every text of the tables as ToTrans does, however the text
+// is cut into pieces.
+TEST_P(ToTransTable, read_in_pieces) {
+    const std::u16string_view amount = GetParam().amount;
+    if (std::any_of(amount.begin(), amount.end(), [](char16_t c) { return c >= 0x80; })) {
+        GTEST_SKIP() << "the reader takes bytes; non-ASCII is covered below";
+    }
+    for (const std::size_t piece : {1, 2, 3, 7, 64}) {
+        EXPECT_EQ(GetParam().expected, ReadInPieces(amount, piece)) << "pieces of " << piece;
+    }
+}
+
+TEST(amount_reader, non_ascii_bytes_are_malformed) {
+    morvane::AmountReader reader;
+    reader.Feed("12\xEF\xBC\x91");  // 12 and a full-width 1
+    EXPECT_EQ(kMalformed, reader.Answer());
+    reader.Reset();
+    reader.Feed("\xFF");
+    EXPECT_EQ(kMalformed, reader.Answer());
+    reader.Reset();
+    EXPECT_EQ(kEmpty, reader.Answer());
+}
+
+// Long texts near the limit, where every decimal decides which double the text
+// reads as. The limit's double lies halfway to the next at
+// 99999999999.99001312255859375, and a tie rounds up (to the even neighbour).
+TEST(amount_reader, long_texts_agree_with_ToTrans) {
+    const std::u16string kMax = u"玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元玖角玖分";
+    const std::u16string zeros(100'000, u'0');
+    const std::u16string nines(100'000, u'9');
+    const struct {
+        std::u16string text;
+        std::u16string expected;
+    } cases[] = {
+        {u"99999999999.99001312255859375", kTooLarge},
+        {u"99999999999.99001312255859374" + nines, kMax},
+        {u"99999999999.99001312255859375" + zeros, kTooLarge},
+        {u"99999999999.99001312255859375" + zeros + u"1", kTooLarge},
+        {u"99999999999.99001312255859374" + zeros + u"1", kMax},
+        {u"99999999999.99" + zeros + u"1", kMax},
+        {u"99999999999.99" + nines, kTooLarge},
+        {zeros + u"99999999999.99" + zeros, kMax},
+        {u"99,999,999,999.99" + zeros, kMalformed},  // grouped, so at most three decimals
+        {zeros + u"1" + zeros, kTooLarge},
+        {zeros + u"1.05" + zeros, u"壹元伍分"},
+        {u"1," + zeros.substr(0, 3) + u"," + zeros.substr(0, 4), kMalformed},
+        {zeros + u"..", kMalformed},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(expected, ToTrans(text)) << text.size() << " characters";
+        EXPECT_EQ(expected, ReadInPieces(text, 4096)) << text.size() << " characters";
+    }
 }
 
 }  // namespace
