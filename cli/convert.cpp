@@ -13,6 +13,11 @@
 namespace morvane::cli {
 namespace {
 
+bool IsAmountMessage(std::u16string_view answer) {
+    return answer == kAmountEmptyMessage || answer == kAmountMalformedMessage ||
+           answer == kAmountTooLargeMessage;
+}
+
 // Answers are handed to the sink in blocks of about this size.
 constexpr std::size_t kFlushSize = std::size_t{256} << 10;
 
@@ -32,10 +37,6 @@ const std::array<bool, 128>& AsciiBoundaries() {
         return t;
     }();
     return table;
-}
-
-constexpr bool IsAmountCharacter(unsigned char b) {
-    return (b >= '0' && b <= '9') || b == ',' || b == '.';
 }
 
 // Output kept until it is worth a write, and the failure that stops a run.
@@ -83,8 +84,8 @@ private:
 };
 
 // Every record is one amount. A record is held until its end is seen, up to
-// the limit; beyond it only its characters are looked at, which settles the
-// answer whenever one of them is no digit, comma or full stop.
+// the limit; a longer one is read in pieces by the core's AmountReader, which
+// gives the same answer in bounded memory.
 class AmountConverter final : public BufferedConverter {
 public:
     AmountConverter(const Settings& settings, Sink& sink)
@@ -110,7 +111,6 @@ public:
                 Answer(bytes.substr(0, end), true);
             }
             bytes.remove_prefix(end + 1);
-            if (stopped()) return;
             if (out_.size() >= kFlushSize && !Emit()) return;
         }
     }
@@ -123,9 +123,8 @@ public:
 private:
     // `terminated`: the record ended with its terminator, not with the input.
     void Answer(std::string_view record, bool terminated) {
-        ++records_;
         if (record.size() > limit_) {
-            ScanLong(record);
+            ReadLong(record);
             EndLong(terminated);
             return;
         }
@@ -141,11 +140,11 @@ private:
         if (bytes.empty()) return;
         carrying_ = true;
         if (long_) {
-            ScanLong(bytes);
+            ReadLong(bytes);
         } else if (carry_.size() + bytes.size() > limit_) {
             long_ = true;
-            ScanLong(carry_);
-            ScanLong(bytes);
+            ReadLong(carry_);
+            ReadLong(bytes);
             carry_.clear();
         } else {
             carry_ += bytes;
@@ -155,7 +154,6 @@ private:
     void EndCarried(bool terminated) {
         carrying_ = false;
         if (long_) {
-            ++records_;
             long_ = false;
             EndLong(terminated);
         } else {
@@ -164,42 +162,37 @@ private:
         }
     }
 
-    void ScanLong(std::string_view bytes) {
-        for (const char ch : bytes) {
-            if (long_refused_) return;
-            const auto b = static_cast<unsigned char>(ch);
-            if (long_cr_) long_refused_ = true;  // a CR inside the line is a character
-            long_cr_ = !null_records_ && b == '\r';
-            if (!long_cr_ && !IsAmountCharacter(b)) long_refused_ = true;
-        }
+    // Hands bytes of a long record to the reader, holding back a CR at the
+    // end of a piece until it is known whether the line ends right after it.
+    void ReadLong(std::string_view bytes) {
+        if (bytes.empty()) return;
+        if (held_cr_) reader_.Feed("\r");
+        held_cr_ = !null_records_ && bytes.back() == '\r';
+        if (held_cr_) bytes.remove_suffix(1);
+        reader_.Feed(bytes);
     }
 
-    // ToTrans refuses any character other than digits, commas and full stops,
-    // so such a record gets that message however long it is. A longer record
-    // made of those alone cannot be answered without reading it whole.
     void EndLong(bool terminated) {
-        if (long_cr_ && !terminated) long_refused_ = true;
-        if (long_refused_) {
-            out_ += MalformedMessageUtf8();
-            out_ += answer_end_;
-            answered_with_message_ = true;
-        } else {
-            failure_ = {Failure::Kind::kAmountTooLong, 0, records_};
-        }
-        long_refused_ = false;
-        long_cr_ = false;
+        // A CR right before the LF belongs to the line end; one that ends the
+        // input is a character of the amount.
+        if (held_cr_ && !terminated) reader_.Feed("\r");
+        held_cr_ = false;
+        const std::u16string answer = reader_.Answer();
+        reader_.Reset();
+        EncodeUtf8(answer, out_);
+        out_ += answer_end_;
+        if (IsAmountMessage(answer)) answered_with_message_ = true;
     }
 
     const bool null_records_;
     const char terminator_;
     const std::size_t limit_;
     const char answer_end_;
-    std::uint64_t records_ = 0;
     bool carrying_ = false;  // bytes of an unfinished record were seen
     std::string carry_;
     bool long_ = false;  // the unfinished record is over the limit
-    bool long_refused_ = false;
-    bool long_cr_ = false;
+    bool held_cr_ = false;
+    AmountReader reader_;
     std::u16string scratch_;
 };
 
@@ -316,7 +309,7 @@ private:
         // What comes before a bad byte is answered as the end of the text.
         MapUtf16();
         if (bad != kNoError) {
-            failure_ = {Failure::Kind::kInvalidUtf8, offset_ + bad, 0};
+            failure_ = {Failure::Kind::kInvalidUtf8, offset_ + bad};
             return;
         }
         offset_ += piece.size();
@@ -395,21 +388,15 @@ bool AppendAmountAnswer(std::string_view amount, std::u16string& scratch, std::s
     }
     const std::u16string answer = ToTrans(scratch);
     EncodeUtf8(answer, out);
-    return answer == kAmountEmptyMessage || answer == kAmountMalformedMessage ||
-           answer == kAmountTooLargeMessage;
+    return IsAmountMessage(answer);
 }
 
-std::string Describe(const Failure& failure, const Settings& settings) {
+std::string Describe(const Failure& failure) {
     switch (failure.kind) {
         case Failure::Kind::kNone:
             return {};
         case Failure::Kind::kInvalidUtf8:
             return "invalid UTF-8 at byte " + std::to_string(failure.offset);
-        case Failure::Kind::kAmountTooLong:
-            return std::string(settings.null_records ? "record " : "line ") +
-                   std::to_string(failure.record) + " is too long to be an amount (over " +
-                   std::to_string(settings.amount_limit) +
-                   " bytes of digits, commas and full stops)";
         case Failure::Kind::kOutput:
             return "cannot write the output";
     }

@@ -26,8 +26,8 @@ struct Settings {
     bool null_records = false;
     // The case modes map the text a window at a time; memory grows with it.
     std::size_t window = std::size_t{512} << 10;
-    // The longest amount record held in memory, in bytes. A longer one is
-    // answered only where its answer is known without reading it whole.
+    // The longest amount record held in memory, in bytes; a longer one is
+    // read in pieces, with the same answer.
     std::size_t amount_limit = std::size_t{1} << 20;
 };
 
@@ -52,17 +52,15 @@ public:
 struct Failure {
     enum class Kind {
         kNone,
-        kInvalidUtf8,    // case modes: `offset` is the first bad byte of the whole input
-        kAmountTooLong,  // amount mode: record number `record` (from 1) is over the limit
-        kOutput,         // the sink took no more
+        kInvalidUtf8,  // case modes: `offset` is the first bad byte of the whole input
+        kOutput,       // the sink took no more
     };
     Kind kind = Kind::kNone;
     std::uint64_t offset = 0;
-    std::uint64_t record = 0;
 };
 
 // The one-line reason for a failure, without the program's name.
-std::string Describe(const Failure& failure, const Settings& settings);
+std::string Describe(const Failure& failure);
 
 class Converter {
 public:

@@ -154,7 +154,7 @@ int ConvertInput(const Options& options, int input, FdSink& output, int error) {
     }
     const Failure& failure = converter->failure();
     if (failure.kind != Failure::Kind::kNone) {
-        Report(error, Describe(failure, settings));
+        Report(error, Describe(failure));
         return kExitError;
     }
     return Finished(output, message, error);

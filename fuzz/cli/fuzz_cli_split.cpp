@@ -92,7 +92,7 @@ Outcome Reference(const Settings& settings, std::string_view input) {
         const std::size_t bad = morvane::cli::DecodeUtf8(input.substr(at, stop - at), text);
         morvane::cli::EncodeUtf8(MapCase(settings.mode, text), expected.output);
         if (bad != morvane::cli::kNoError) {
-            expected.failure = {Failure::Kind::kInvalidUtf8, at + bad, 0};
+            expected.failure = {Failure::Kind::kInvalidUtf8, at + bad};
             return expected;
         }
         if (!settings.null_records) break;
@@ -104,8 +104,7 @@ Outcome Reference(const Settings& settings, std::string_view input) {
 
 bool Same(const Outcome& a, const Outcome& b) {
     return a.output == b.output && a.failure.kind == b.failure.kind &&
-           a.failure.offset == b.failure.offset && a.failure.record == b.failure.record &&
-           a.message == b.message;
+           a.failure.offset == b.failure.offset && a.message == b.message;
 }
 
 }  // namespace
@@ -128,7 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Outcome split = Convert(settings, input, seed);
     if (!Same(whole, split) || whole.forced_cuts != split.forced_cuts) std::abort();
 
-    const bool exact = settings.mode == Mode::kAmount ? !small_limit : whole.forced_cuts == 0;
+    // Amount records over the small limit are read in pieces, and must still
+    // get the answers of whole records.
+    const bool exact = settings.mode == Mode::kAmount || whole.forced_cuts == 0;
     if (exact && !Same(whole, Reference(settings, input))) std::abort();
     return 0;
 }

@@ -130,12 +130,17 @@ TEST(run, help_goes_to_output) {
     EXPECT_EQ("", result.err);
 }
 
-TEST(run, too_long_amount_is_reported_with_its_line) {
-    const std::string digits((std::size_t{1} << 20) + 1, '7');
-    const Result result = RunWith({"amount"}, "1\n" + digits + "\n2\n");
-    EXPECT_EQ(2, result.status);
-    EXPECT_EQ("壹元整\n", result.out);
-    EXPECT_EQ(0u, result.err.find("morvane-convert: line 2 is too long to be an amount"));
+TEST(run, amount_lines_of_any_length_are_answered) {
+    const std::string zeros((std::size_t{1} << 21) + 1, '0');
+    const std::string sevens((std::size_t{1} << 21) + 1, '7');
+    const Result result = RunWith({"amount"}, "1\n" + sevens + "\n" + zeros + "1.05\n");
+    EXPECT_EQ(1, result.status);
+    EXPECT_EQ(
+        "壹元整\n"
+        "对不起,你输入的数字太大了!最大数字为99999999999.99！\n"
+        "壹元伍分\n",
+        result.out);
+    EXPECT_EQ("", result.err);
 }
 
 TEST(run, closed_output_ends_quietly) {
