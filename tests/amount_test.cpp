@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <ostream>
 #include <regex>
 #include <string>
@@ -140,8 +139,10 @@ TEST(amount, long_input_is_answered_without_recursion) {
 
 namespace {
 
+// Every non-ASCII character reaches the reader as a byte from 0x80 up.
 std::u16string ReadInPieces(std::u16string_view text, std::size_t piece) {
-    const std::string bytes(text.begin(), text.end());
+    std::string bytes;
+    for (char16_t c : text) bytes += c < 0x80 ? static_cast<char>(c) : '\xFF';
     morvane::AmountReader reader;
     for (std::size_t i = 0; i < bytes.size(); i += piece) {
         reader.Feed(std::string_view(bytes).substr(i, piece));
@@ -153,9 +154,6 @@ std::u16string ReadInPieces(std::u16string_view text, std::size_t piece) {
 // is cut into pieces.
 TEST_P(ToTransTable, read_in_pieces) {
     const std::u16string_view amount = GetParam().amount;
-    if (std::any_of(amount.begin(), amount.end(), [](char16_t c) { return c >= 0x80; })) {
-        GTEST_SKIP() << "the reader takes bytes; non-ASCII is covered below";
-    }
     for (const std::size_t piece : {1, 2, 3, 7, 64}) {
         EXPECT_EQ(GetParam().expected, ReadInPieces(amount, piece)) << "pieces of " << piece;
     }
