@@ -9,14 +9,10 @@
 #include "mainwindow.hpp"
 #include "program.hpp"
 
-using morvane::testing::Desk;
-
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public morvane::testing::DeskTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { morvane::PrepareApplication(*qobject_cast<QApplication*>(qApp)); }
-
     void tabOrderAsHeard_data() {
         QTest::addColumn<int>("page");
         // Object name, role and spoken name of each control, in Tab order.
@@ -41,11 +37,9 @@ private slots:
         QFETCH(QStringList, controls);
         QFETCH(QList<int>, roles);
         QFETCH(QStringList, names);
-        Desk desk;
-        QVERIFY(desk.Ready());
-        desk.Tabs()->setCurrentIndex(page - 1);
-        desk.Find<QWidget>(controls.first())->setFocus();
-        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(desk.window.get());
+        desk_->Tabs()->setCurrentIndex(page - 1);
+        desk_->Find<QWidget>(controls.first())->setFocus();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(desk_->window.get());
         QVERIFY(window != nullptr);
 
         for (qsizetype i = 0; i < controls.size(); ++i) {

@@ -23,17 +23,10 @@ const QString kNbsp = QString(QChar(0x00A0));
 
 }  // namespace
 
-class CommandsTest : public QObject {
+class CommandsTest : public morvane::testing::DeskTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { morvane::PrepareApplication(*qobject_cast<QApplication*>(qApp)); }
-    void init() {
-        desk_ = std::make_unique<Desk>();
-        QVERIFY(desk_->Ready());
-    }
-    void cleanup() { desk_.reset(); }
-
     void convert_data();
     void convert();
     void convertTwiceGivesTheSame();
@@ -64,8 +57,6 @@ private:
     }
     QString Text(const QString& box) const { return desk_->Box(box)->toPlainText(); }
     void Set(const QString& box, const QString& text) { desk_->Box(box)->setPlainText(text); }
-
-    std::unique_ptr<Desk> desk_;
 };
 
 void CommandsTest::convert_data() {

@@ -2,7 +2,9 @@
 // window built on them, for the Qt Test suites.
 #pragma once
 
+#include <QApplication>
 #include <QList>
+#include <QObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -13,6 +15,7 @@
 #include "clipboard.hpp"
 #include "mainwindow.hpp"
 #include "messagebox.hpp"
+#include "program.hpp"
 
 namespace morvane::testing {
 
@@ -54,6 +57,24 @@ struct Desk {
     FakeClipboard clipboard;
     RecordingMessageBox messages;
     std::unique_ptr<MainWindow> window;
+};
+
+// A suite whose every test starts with a fresh window, shown and active, on
+// an application prepared as the program prepares it. Qt Test runs these
+// slots of the base class too.
+class DeskTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<Desk> desk_;
+
+private slots:
+    void initTestCase() { PrepareApplication(*qobject_cast<QApplication*>(qApp)); }
+    void init() {
+        desk_ = std::make_unique<Desk>();
+        QVERIFY(desk_->Ready());
+    }
+    void cleanup() { desk_.reset(); }
 };
 
 }  // namespace morvane::testing

@@ -53,18 +53,10 @@ void PressIn(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt:
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public morvane::testing::DeskTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { morvane::PrepareApplication(*qobject_cast<QApplication*>(qApp)); }
-
-    void init() {
-        desk_ = std::make_unique<Desk>();
-        QVERIFY(desk_->Ready());
-    }
-    void cleanup() { desk_.reset(); }
-
     void controls_data();
     void controls();
     void tabControl();
@@ -88,9 +80,6 @@ private slots:
     void selectionHiddenWithoutFocus();
     void toolkitTextsInChinese();
     void captionsFit();
-
-private:
-    std::unique_ptr<Desk> desk_;
 };
 
 void MainWindowTest::controls_data() {
