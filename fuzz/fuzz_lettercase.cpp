@@ -55,11 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     pieces += caser.Feed(std::u16string_view(text).substr(from));
     if (pieces != whole) std::abort();
-    // Where every capital is one unit long, only capitals differ from lower case.
+    // Where every capital is one unit long, only capitals differ from lower
+    // case, and each is ICU's upper case of its unit alone.
     if (whole.size() == lower.size()) {
         for (std::size_t i = 0; i < lower.size(); ++i) {
             const bool capital = i == 0 || (i >= 2 && lower[i - 1] == u' ');
-            if (!capital && whole[i] != lower[i]) std::abort();
+            const std::u16string expected =
+                capital ? Icu(std::u16string(1, lower[i]), u_strToUpper) : lower.substr(i, 1);
+            if (expected.size() == 1 && whole[i] != expected[0]) std::abort();
         }
     }
     return 0;

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <climits>
 #include <new>
-#include <utility>
 #include <vector>
 
 namespace morvane {
@@ -114,22 +113,16 @@ std::u16string FirstLetterCaser::Feed(std::u16string_view piece) {
     const std::size_t n = text.size();
     if (n == 0) return text;
 
-    // Capitals are set in place; the rare capital longer than one unit ("ß"
-    // becomes "SS") is noted and spliced in at the end, so positions stay
-    // those of the lower-cased text throughout.
-    std::vector<std::pair<std::size_t, std::u16string>> longer;
+    // ASCII capitals are set at once; the others are mapped by ICU together,
+    // one call for the whole piece, each unit on its own between NULs (upper
+    // case looks at no neighbours, and every capital position holds a unit
+    // from 0x80 up, never a NUL).
+    std::vector<std::size_t> others;
     auto capitalize = [&](std::size_t i) {
-        const char16_t c = text[i];
-        if (IsAscii(c)) {
-            text[i] = AsciiUpper(c);
-            return;
-        }
-        std::u16string upper;
-        AppendIcu(upper, std::u16string_view(&c, 1), u_strToUpper);
-        if (upper.size() == 1) {
-            text[i] = upper[0];
+        if (IsAscii(text[i])) {
+            text[i] = AsciiUpper(text[i]);
         } else {
-            longer.emplace_back(i, std::move(upper));
+            others.push_back(i);
         }
     };
 
@@ -150,16 +143,36 @@ std::u16string FirstLetterCaser::Feed(std::u16string_view piece) {
         capitalize(space + 1);
         from = space + 1;
     }
+    if (others.empty()) return text;
 
-    if (longer.empty()) return text;
-    std::u16string out;
-    out.reserve(n + 2 * longer.size());
-    std::size_t copied = 0;
-    for (const auto& [at, upper] : longer) {
-        out.append(text, copied, at - copied);
-        out += upper;
-        copied = at + 1;
+    std::u16string units;
+    units.reserve(2 * others.size());
+    for (const std::size_t i : others) {
+        units += text[i];
+        units += u'\0';
     }
+    std::u16string capitals;
+    AppendIcu(capitals, units, u_strToUpper);
+
+    // Capitals of one unit go in place; the rare longer one ("ß" becomes
+    // "SS") is spliced in, so positions stay those of the lower-cased text.
+    std::u16string out;
+    std::size_t copied = 0;
+    std::size_t at = 0;
+    for (const std::size_t i : others) {
+        const std::size_t end = capitals.find(u'\0', at);
+        const std::u16string_view capital(capitals.data() + at, end - at);
+        at = end + 1;
+        if (capital.size() == 1 && out.empty()) {
+            text[i] = capital[0];
+            continue;
+        }
+        if (out.empty()) out.reserve(n + others.size());
+        out.append(text, copied, i - copied);
+        out += capital;
+        copied = i + 1;
+    }
+    if (out.empty()) return text;
     out.append(text, copied);
     return out;
 }
