@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace morvane {
@@ -58,15 +59,22 @@ void AppendIcu(std::u16string& out, std::u16string_view text, IcuCaseMap map) {
         text.remove_prefix(cut);
     }
     const std::size_t start = out.size();
-    out.resize(start + text.size() * 3);
+    // Text grows little if at all (a "ß" here and there); room for more is
+    // made only when ICU asks for it, not three times the text on every call.
+    auto run = [&](std::size_t capacity, UErrorCode& status) {
+        out.resize(start + capacity);
+        return map(reinterpret_cast<UChar*>(out.data() + start), static_cast<int32_t>(capacity),
+                   reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()),
+                   kRootLocale, &status);
+    };
     UErrorCode status = U_ZERO_ERROR;
-    const int32_t written =
-        map(reinterpret_cast<UChar*>(out.data() + start), static_cast<int32_t>(text.size() * 3),
-            reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()),
-            kRootLocale, &status);
+    int32_t written = run(text.size() + text.size() / 4 + 16, status);
+    if (status == U_BUFFER_OVERFLOW_ERROR) {
+        status = U_ZERO_ERROR;
+        written = run(static_cast<std::size_t>(written), status);
+    }
     if (status == U_MEMORY_ALLOCATION_ERROR) throw std::bad_alloc();
-    // Three code units per input unit always suffice, so any other failure
-    // would be ICU's own; keep the text rather than lose it.
+    // Any other failure would be ICU's own; keep the text rather than lose it.
     if (U_FAILURE(status)) {
         out.resize(start);
         out.append(text);
@@ -98,6 +106,20 @@ std::u16string MapCase(std::u16string_view text, IcuCaseMap icu) {
     return out;
 }
 
+// The units whose full upper case may differ from their simple one, and so
+// may be longer than one unit ("ß", "ŉ", "ǰ", Greek with iota subscript,
+// ligatures). Every other unit upper-cases to exactly one unit; a test checks
+// both against ICU for all 65536 units.
+constexpr bool MayGrowInUpperCase(char16_t c) {
+    return c == 0x00DF || c == 0x0149 || c == 0x01F0 || c == 0x0390 || c == 0x03B0 || c == 0x0587 ||
+           (c >= 0x1E96 && c <= 0x1E9A) || (c >= 0x1F50 && c <= 0x1FFF) ||
+           (c >= 0xFB00 && c <= 0xFB17);
+}
+
+char16_t SimpleUpper(char16_t c) {
+    return static_cast<char16_t>(u_toupper(c));
+}
+
 }  // namespace
 
 std::u16string toUpperCase(std::u16string_view text) {
@@ -108,21 +130,32 @@ std::u16string toLowerCase(std::u16string_view text) {
     return MapCase<AsciiLower<char16_t>>(text, u_strToLower);
 }
 
+std::u16string CapitalOf(char16_t unit) {
+    if (IsAscii(unit)) return std::u16string(1, AsciiUpper(unit));
+    if (!MayGrowInUpperCase(unit)) return std::u16string(1, SimpleUpper(unit));
+    std::u16string capital;
+    AppendIcu(capital, std::u16string_view(&unit, 1), u_strToUpper);
+    return capital;
+}
+
 std::u16string FirstLetterCaser::Feed(std::u16string_view piece) {
     std::u16string text = toLowerCase(piece);
     const std::size_t n = text.size();
     if (n == 0) return text;
 
-    // ASCII capitals are set at once; the others are mapped by ICU together,
-    // one call for the whole piece, each unit on its own between NULs (upper
-    // case looks at no neighbours, and every capital position holds a unit
-    // from 0x80 up, never a NUL).
-    std::vector<std::size_t> others;
+    // Capitals are set in place; the rare one longer than its unit ("ß"
+    // becomes "SS") is noted and spliced in at the end.
+    std::vector<std::pair<std::size_t, std::u16string>> longer;
     auto capitalize = [&](std::size_t i) {
-        if (IsAscii(text[i])) {
-            text[i] = AsciiUpper(text[i]);
+        const char16_t c = text[i];
+        if (IsAscii(c)) {
+            text[i] = AsciiUpper(c);
+        } else if (!MayGrowInUpperCase(c)) {
+            text[i] = SimpleUpper(c);
+        } else if (std::u16string capital = CapitalOf(c); capital.size() == 1) {
+            text[i] = capital[0];
         } else {
-            others.push_back(i);
+            longer.emplace_back(i, std::move(capital));
         }
     };
 
@@ -143,38 +176,25 @@ std::u16string FirstLetterCaser::Feed(std::u16string_view piece) {
         capitalize(space + 1);
         from = space + 1;
     }
-    if (others.empty()) return text;
+    if (longer.empty()) return text;
 
-    std::u16string units;
-    units.reserve(2 * others.size());
-    for (const std::size_t i : others) {
-        units += text[i];
-        units += u'\0';
+    // The text grows in place from its end, each stretch moved once, so that
+    // positions stay those of the lower-cased text.
+    std::size_t grown = n;
+    for (const auto& [at, capital] : longer) grown += capital.size() - 1;
+    text.resize(grown);
+    std::size_t write = grown;
+    std::size_t read = n;
+    for (auto it = longer.rbegin(); it != longer.rend(); ++it) {
+        const auto& [at, capital] = *it;
+        const std::size_t stretch = read - at - 1;
+        write -= stretch;
+        std::char_traits<char16_t>::move(&text[write], &text[at + 1], stretch);
+        write -= capital.size();
+        std::char_traits<char16_t>::copy(&text[write], capital.data(), capital.size());
+        read = at;
     }
-    std::u16string capitals;
-    AppendIcu(capitals, units, u_strToUpper);
-
-    // Capitals of one unit go in place; the rare longer one ("ß" becomes
-    // "SS") is spliced in, so positions stay those of the lower-cased text.
-    std::u16string out;
-    std::size_t copied = 0;
-    std::size_t at = 0;
-    for (const std::size_t i : others) {
-        const std::size_t end = capitals.find(u'\0', at);
-        const std::u16string_view capital(capitals.data() + at, end - at);
-        at = end + 1;
-        if (capital.size() == 1 && out.empty()) {
-            text[i] = capital[0];
-            continue;
-        }
-        if (out.empty()) out.reserve(n + others.size());
-        out.append(text, copied, i - copied);
-        out += capital;
-        copied = i + 1;
-    }
-    if (out.empty()) return text;
-    out.append(text, copied);
-    return out;
+    return text;
 }
 
 void FirstLetterCaser::FeedAscii(std::string_view piece, char* out) noexcept {

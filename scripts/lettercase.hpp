@@ -17,6 +17,10 @@ std::u16string toLowerCase(std::u16string_view text);
 // upper-case form of one UTF-16 code unit.
 std::u16string FirstLetterCase(std::u16string_view text);
 
+// The capital FirstLetterCase gives one UTF-16 code unit: its full upper-case
+// form, which may be longer ("ß" gives "SS"); a lone surrogate stays as it is.
+std::u16string CapitalOf(char16_t unit);
+
 // FirstLetterCase for text that arrives in pieces. Feeding the pieces of a text
 // in order gives exactly FirstLetterCase of the whole text, provided each piece
 // ends right after a character that is neither cased nor case-ignorable (white

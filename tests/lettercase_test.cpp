@@ -1,6 +1,7 @@
 #include "lettercase.hpp"
 
 #include <gtest/gtest.h>
+#include <unicode/ustring.h>
 
 #include <algorithm>
 #include <string>
@@ -113,6 +114,26 @@ TEST(lettercase, long_ascii_and_mixed_text_round_trip) {
     EXPECT_EQ(lower.size(), mixed.size());
     EXPECT_EQ(u"ärger über σίσυφος ", lower.substr(lower.size() - 19));
     EXPECT_EQ(u"Ärger Über Σίσυφος ", FirstLetterCase(mixed).substr(19, 19));
+}
+
+}  // namespace
+
+namespace {
+
+// Every UTF-16 code unit takes as its capital exactly ICU's full upper case of
+// that unit alone, the shortcut for units that cannot grow included.
+TEST(lettercase, capital_of_every_unit_is_icus_upper_case) {
+    for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
+        const char16_t c = static_cast<char16_t>(unit);
+        std::u16string expected(4, u'\0');
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t length =
+            u_strToUpper(reinterpret_cast<UChar*>(expected.data()), 4,
+                         reinterpret_cast<const UChar*>(&c), 1, "", &status);
+        ASSERT_TRUE(U_SUCCESS(status));
+        expected.resize(static_cast<std::size_t>(length));
+        ASSERT_EQ(expected, morvane::CapitalOf(c)) << "U+" << std::hex << unit;
+    }
 }
 
 }  // namespace
