@@ -102,6 +102,10 @@ cmp -s "$artifacts/page1.png" "$artifacts/page2.png" && fail "page 2 looks like 
 xdotool mousemove --sync $((322 + 150)) $((259 + 8)) click --repeat 2 --delay 80 1
 sleep 0.5
 outer_is "322 259 380 250" || fail "after a double click on the title bar: $(outer)"
+# openbox draws its maximise button all the same; a click on it changes nothing.
+xdotool mousemove --sync $((322 + 353)) $((259 + 10)) click 1
+sleep 0.5
+outer_is "322 259 380 250" || fail "after a click on the maximise button: $(outer)"
 
 # Esc closes the window and the program ends with 0.
 click_at $((306 + 20)) $((159 + 16)) # 按钮8 empties 编辑框3; the focus is on a button
