@@ -317,22 +317,18 @@ private:
 
     void MapAscii(std::string_view piece) {
         const std::size_t base = out_.size();
-        const std::size_t n = piece.size();
-        out_.resize(base + n);
-        char* o = out_.data() + base;
-        const char* p = piece.data();
+        out_.resize(base + piece.size());
+        char* out = out_.data() + base;
         switch (mode_) {
             case Mode::kUpper:
-                for (std::size_t i = 0; i < n; ++i)
-                    o[i] = (p[i] >= 'a' && p[i] <= 'z') ? p[i] - 32 : p[i];
+                toUpperCaseAscii(piece, out);
                 return;
             case Mode::kLower:
-                for (std::size_t i = 0; i < n; ++i)
-                    o[i] = (p[i] >= 'A' && p[i] <= 'Z') ? p[i] + 32 : p[i];
+                toLowerCaseAscii(piece, out);
                 return;
             case Mode::kCapitalize:
             case Mode::kAmount:
-                caser_.FeedAscii(piece, o);
+                caser_.FeedAscii(piece, out);
                 return;
         }
     }

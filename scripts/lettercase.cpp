@@ -130,6 +130,14 @@ std::u16string toLowerCase(std::u16string_view text) {
     return MapCase<AsciiLower<char16_t>>(text, u_strToLower);
 }
 
+void toUpperCaseAscii(std::string_view text, char* out) noexcept {
+    std::transform(text.begin(), text.end(), out, AsciiUpper<char>);
+}
+
+void toLowerCaseAscii(std::string_view text, char* out) noexcept {
+    std::transform(text.begin(), text.end(), out, AsciiLower<char>);
+}
+
 std::u16string CapitalOf(char16_t unit) {
     if (IsAscii(unit)) return std::u16string(1, AsciiUpper(unit));
     if (!MayGrowInUpperCase(unit)) return std::u16string(1, SimpleUpper(unit));

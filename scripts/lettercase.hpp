@@ -12,6 +12,11 @@ namespace morvane {
 std::u16string toUpperCase(std::u16string_view text);
 std::u16string toLowerCase(std::u16string_view text);
 
+// The same for pure ASCII held as bytes, which needs no UTF-16: `out`
+// receives text.size() bytes.
+void toUpperCaseAscii(std::string_view text, char* out) noexcept;
+void toLowerCaseAscii(std::string_view text, char* out) noexcept;
+
 // Lower case, with a capital at the start of the text and after every space
 // (U+0020 only) that is not the first character. Each capital is the full
 // upper-case form of one UTF-16 code unit.
